@@ -1,0 +1,90 @@
+#include "bench/generator/grossdaten.h"
+
+#include "core/texte.h"
+#include "core/zahlen.h"
+
+#include <QStringList>
+
+#include <random>
+
+namespace {
+
+const QStringList namen = {
+    QStringLiteral("Mehl"),       QStringLiteral("Butter"),     QStringLiteral("Zucker"),
+    QStringLiteral("Eier"),       QStringLiteral("Milch"),      QStringLiteral("Sahne"),
+    QStringLiteral("Kartoffeln"), QStringLiteral("Zwiebeln"),   QStringLiteral("Rinderhack"),
+    QStringLiteral("Hähnchen"),   QStringLiteral("Lachsfilet"), QStringLiteral("Tomaten"),
+    QStringLiteral("Paprika"),    QStringLiteral("Olivenöl"),   QStringLiteral("Reis"),
+    QStringLiteral("Spätzle"),    QStringLiteral("Äpfel"),      QStringLiteral("Petersilie")};
+const QStringList lieferanten = {QStringLiteral("Frischhof"), QStringLiteral("Großmarkt Süd"),
+                                 QStringLiteral("Müller & Söhne"), QStringLiteral("Bio-Kontor"),
+                                 QStringLiteral("Fischhaus Nord")};
+const QStringList zgruppen = {QStringLiteral("Backwaren"), QStringLiteral("Molkerei"),
+                              QStringLiteral("Fleisch"),   QStringLiteral("Gemüse"),
+                              QStringLiteral("Trockenware"), QStringLiteral("Gewürze")};
+const QStringList einheiten = {QStringLiteral("kg"), QStringLiteral("l"), QStringLiteral("Stk"),
+                               QStringLiteral("g")};
+const QStringList gerichte = {
+    QStringLiteral("Gulasch"),       QStringLiteral("Schnitzel"),   QStringLiteral("Apfelkuchen"),
+    QStringLiteral("Kartoffelsuppe"), QStringLiteral("Lachs mit Reis"),
+    QStringLiteral("Käsespätzle"),   QStringLiteral("Salatteller"), QStringLiteral("Catering-Buffet")};
+
+} // namespace
+
+void ErzeugeDaten(TDaten& d, const TUmfang& u) {
+    std::mt19937 zufall(u.seed);
+    auto wahl = [&](const QStringList& l) -> const QString& {
+        return l[qsizetype(zufall() % uint32_t(l.size()))];
+    };
+    auto bereich = [&](double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(zufall);
+    };
+    auto cent = [](double w) { return double(qRound64(w * 100)) / 100; };
+
+    const uint32_t ersteZutat = d.zutats.count;
+    auto* z = static_cast<TZutat*>(d.zutats.AddMany(uint32_t(u.zutaten)));
+    for (int i = 0; i < u.zutaten; ++i, ++z) {
+        CopyText(z->name, wahl(namen) + QStringLiteral(" Nr. ") + QString::number(i + 1));
+        CopyText(z->lieferant, wahl(lieferanten));
+        CopyText(z->zgruppe, wahl(zgruppen));
+        CopyText(z->einheit, wahl(einheiten));
+        z->preis = cent(bereich(0.2, 60));
+        static const double mengen[] = {1, 0.5, 2.5, 5, 10, 12};
+        z->menge = mengen[zufall() % 6];
+        CopyText(z->preisproeinheit, ZahlAllgemein(z->preis / z->menge));
+    }
+
+    for (int i = 0; i < u.rezepte; ++i) {
+        TRezept& r = *d.NeuesRezept();
+        CopyText(r.name, wahl(gerichte) + QLatin1Char(' ') + QString::number(i + 1));
+        CopyText(r.bilddatei, i % 7 == 0 ? QStringLiteral("bilder/gericht %1.jpg").arg(i) : QString());
+        CopyText(r.beschreibung, i % 3 == 0 ? QStringLiteral("Zubereitung:\r\nAlles mischen.")
+                                            : QString());
+        r.menge = double(1 + zufall() % 10);
+        r.vkbrutto = cent(bereich(3, 45));
+        r.gruppe = int32_t(zufall() % 40);
+        auto* l = static_cast<TRezeptZutat*>(r.zutaten->AddMany(uint32_t(u.zeilenProRezept)));
+        for (int k = 0; k < u.zeilenProRezept; ++k, ++l) {
+            l->zutatnr = int32_t(ersteZutat + zufall() % uint32_t(u.zutaten));
+            l->menge = double(qRound64(bereich(0.01, 2) * 1000)) / 1000;
+            static const double verluste[] = {0, 0, 0, 10, 20, 35};
+            l->gewichtsverlust = verluste[zufall() % 6];
+        }
+        const QDate start = u.ersterVerkaufstag.addDays(zufall() % 60);
+        auto* v = static_cast<TVerkauf*>(r.verkaeufe->AddMany(uint32_t(u.verkaufstageProRezept)));
+        for (int k = 0; k < u.verkaufstageProRezept; ++k, ++v) {
+            const QDate tag = start.addDays(k * (u.verkaufstageProRezept > 200 ? 1 : 3));
+            v->jahr = uint16_t(tag.year());
+            v->monat = uint16_t(tag.month());
+            v->tag = uint16_t(tag.day());
+            v->menge = int32_t(1 + zufall() % 40);
+            const double netto = r.vkbrutto * 100 / 119;
+            const double kosten = cent(bereich(0.5, 8));
+            v->umsatznetto = v->menge * netto;
+            v->umsatzbrutto = v->menge * r.vkbrutto;
+            v->wareneinsatz = v->menge * kosten;
+            v->wequote = v->umsatznetto != 0 ? 100 * v->wareneinsatz / v->umsatznetto : 0;
+            v->deckungsbeitrag = v->menge * netto - v->menge * kosten;
+        }
+    }
+}

@@ -1,0 +1,67 @@
+#include "core/daten.h"
+
+#include "core/texte.h"
+
+TDaten::TDaten()
+    : rezepte(sizeof(TRezept), cursorvariable(arezept)),
+      zutats(sizeof(TZutat), cursorvariable(azutats)) {}
+
+TDaten::~TDaten() {
+    FreeRezepte();
+    FreeZutats();
+}
+
+void FreeZutatInhalt(TZutat& z) {
+    FreeText(z.name);
+    FreeText(z.lieferant);
+    FreeText(z.zgruppe);
+    FreeText(z.preisproeinheit);
+    FreeText(z.einheit);
+}
+
+void FreeRezeptInhalt(TRezept& r) {
+    FreeText(r.bilddatei);
+    FreeText(r.name);
+    FreeText(r.beschreibung);
+    delete r.zutaten;
+    delete r.verkaeufe;
+}
+
+void TDaten::FreeAZutats() {
+    if (azutats)
+        FreeZutatInhalt(*azutats);
+}
+
+void TDaten::FreeARezept() {
+    if (arezept)
+        FreeRezeptInhalt(*arezept);
+}
+
+void TDaten::FreeZutats() {
+    zutats.First();
+    while (zutats.WhileNext())
+        FreeAZutats();
+    zutats.Clear();
+}
+
+void TDaten::FreeRezepte() {
+    rezepte.First();
+    while (rezepte.WhileNext())
+        FreeARezept();
+    rezepte.Clear();
+}
+
+TDynaArray* TDaten::NeueZeilen() {
+    return new TDynaArray(sizeof(TRezeptZutat), cursorvariable(azutat));
+}
+
+TDynaArray* TDaten::NeueVerkaeufe() {
+    return new TDynaArray(sizeof(TVerkauf), cursorvariable(averkauf));
+}
+
+TRezept* TDaten::NeuesRezept() {
+    auto* r = static_cast<TRezept*>(rezepte.Add());
+    r->zutaten = NeueZeilen();
+    r->verkaeufe = NeueVerkaeufe();
+    return r;
+}

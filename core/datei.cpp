@@ -24,7 +24,9 @@ constexpr qsizetype minRezept = 3 * 4 + 2 * 8 + 3 * 4;
 constexpr qsizetype zeileGroesse = 20;
 constexpr qsizetype verkaufGroesse = 50;
 
-[[noreturn]] void leseFehler() { throw TFehler(QString::fromLatin1(LeseFehlerText)); }
+[[noreturn]] void leseFehler() {
+    throw TFehler(QString::fromLatin1(LeseFehlerText));
+}
 
 // Collects the output in a buffer and hands it to the device in large pieces.
 class TSchreiber {
@@ -301,15 +303,16 @@ QByteArray DatenAlsBytes(const TDaten& daten) {
     return bytes;
 }
 
-TDateiErgebnis SaveOptionsFile(const TDaten& daten, const QString& fname) {
+TDateiErgebnis SpeichereAtomar(const QString& fname,
+                               const std::function<void(QIODevice&)>& schreiber) {
     using Art = TDateiErgebnis::Art;
     QSaveFile datei(fname);
     if (!datei.open(QIODevice::WriteOnly))
-        return TDateiErgebnis::Fehler(Art::nichtGeoeffnet,
-                                      QStringLiteral("Cannot create file \"%1\". %2")
-                                          .arg(fname, datei.errorString()));
+        return TDateiErgebnis::Fehler(
+            Art::nichtGeoeffnet,
+            QStringLiteral("Cannot create file \"%1\". %2").arg(fname, datei.errorString()));
     try {
-        SchreibeDaten(daten, datei);
+        schreiber(datei);
     } catch (const TFehler& f) {
         datei.cancelWriting();
         return TDateiErgebnis::Fehler(Art::fehler, f.meldung());
@@ -317,6 +320,10 @@ TDateiErgebnis SaveOptionsFile(const TDaten& daten, const QString& fname) {
     if (!datei.commit())
         return TDateiErgebnis::Fehler(Art::fehler, datei.errorString());
     return {};
+}
+
+TDateiErgebnis SaveOptionsFile(const TDaten& daten, const QString& fname) {
+    return SpeichereAtomar(fname, [&](QIODevice& geraet) { SchreibeDaten(daten, geraet); });
 }
 
 TDateiErgebnis LoadOptionsFile(TDaten& daten, const QString& fname) {

@@ -7,6 +7,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include <functional>
+
 // Outcome of reading or writing a data file.
 struct TDateiErgebnis {
     enum class Art { ok, nichtGeoeffnet, fehler };
@@ -25,6 +27,12 @@ QByteArray DatenAlsBytes(const TDaten& daten);
 // Parses a complete file and only then replaces ingredients, recipes and groups. A short
 // or damaged file throws TFehler("Read beyond end of file") and changes nothing.
 void LeseDaten(TDaten& daten, QByteArrayView bytes);
+
+// Writes a file through `schreiber` into a temporary file beside it, which replaces the
+// file only when everything was written and flushed. When `schreiber` throws TFehler or
+// the commit fails, an existing file stays exactly as it was.
+TDateiErgebnis SpeichereAtomar(const QString& fname,
+                               const std::function<void(QIODevice&)>& schreiber);
 
 // Writes the file atomically: a failure leaves an existing file as it was.
 TDateiErgebnis SaveOptionsFile(const TDaten& daten, const QString& fname);

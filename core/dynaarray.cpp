@@ -18,9 +18,10 @@ void* holeBlock(uint64_t bytes, int fall) {
     if (block)
         return block;
     const int code = bytes <= maxBlock ? errno : ENOMEM;
-    QString text = QStringLiteral("Error %1 while trying to allocate %2 bytes of RAM. Not enough memory.")
-                       .arg(fall)
-                       .arg(bytes);
+    QString text =
+        QStringLiteral("Error %1 while trying to allocate %2 bytes of RAM. Not enough memory.")
+            .arg(fall)
+            .arg(bytes);
     if (fall == 2)
         text += QString::number(code);
     melder().fehler(text);

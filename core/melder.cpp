@@ -21,7 +21,9 @@ TMelder* aktuell = &konsole;
 
 } // namespace
 
-TMelder& melder() { return *aktuell; }
+TMelder& melder() {
+    return *aktuell;
+}
 
 TMelder* setzeMelder(TMelder* m) {
     TMelder* alt = aktuell;

@@ -15,7 +15,9 @@ void CopyText(TText& feld, QStringView s) {
     feld = puffer;
 }
 
-void FreeText(TText feld) { std::free(feld); }
+void FreeText(TText feld) {
+    std::free(feld);
+}
 
 qsizetype TextLaenge(const char16_t* feld) {
     return feld ? qsizetype(std::char_traits<char16_t>::length(feld)) : 0;

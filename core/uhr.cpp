@@ -7,11 +7,17 @@ std::function<QDateTime()>& quelle() {
 }
 } // namespace
 
-QDateTime TUhr::jetzt() { return quelle() ? quelle()() : QDateTime::currentDateTime(); }
+QDateTime TUhr::jetzt() {
+    return quelle() ? quelle()() : QDateTime::currentDateTime();
+}
 
-QDate TUhr::heute() { return jetzt().date(); }
+QDate TUhr::heute() {
+    return jetzt().date();
+}
 
-void TUhr::setze(std::function<QDateTime()> uhr) { quelle() = std::move(uhr); }
+void TUhr::setze(std::function<QDateTime()> uhr) {
+    quelle() = std::move(uhr);
+}
 
 bool TUhr::setzeHeute(QDate tag) {
     if (!tag.isValid())

@@ -44,7 +44,9 @@ double wegVonNull(double w) {
                                    : -std::numeric_limits<double>::infinity());
 }
 
-QString dezimaltrenner() { return QLocale().decimalPoint(); }
+QString dezimaltrenner() {
+    return QLocale().decimalPoint();
+}
 
 QString nichtEndlich(double w) {
     if (std::isnan(w))

@@ -1,9 +1,9 @@
 #include "exchange/csvexport.h"
 
+#include "core/datei.h"
 #include "core/fehler.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 
 namespace {
 
@@ -69,16 +69,8 @@ QByteArray CsvBytes(const TListe& liste, TBom bom) {
 }
 
 void ExportToFile(const TListe& liste, const QString& fname) {
-    QSaveFile datei(fname);
-    if (!datei.open(QIODevice::WriteOnly))
-        throw TFehler(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(fname, datei.errorString()));
-    try {
-        SchreibeCsv(liste, datei);
-    } catch (...) {
-        datei.cancelWriting();
-        throw;
-    }
-    if (!datei.commit())
-        throw TFehler(datei.errorString());
+    const TDateiErgebnis e =
+        SpeichereAtomar(fname, [&](QIODevice& geraet) { SchreibeCsv(liste, geraet); });
+    if (!e.ok())
+        throw TFehler(e.meldung);
 }

@@ -25,9 +25,15 @@ int speichern(const TArgumente& a) {
 
 } // namespace
 
-ORMISTO_BEFEHL({"neu", "neu AUS",
-                "schreibt eine Datei ohne Zutaten und Rezepte mit den Standardgruppen", {}, {},
+ORMISTO_BEFEHL({"neu",
+                "neu AUS",
+                "schreibt eine Datei ohne Zutaten und Rezepte mit den Standardgruppen",
+                {},
+                {},
                 &neu})
-ORMISTO_BEFEHL({"speichern", "speichern EIN AUS",
-                "liest EIN und schreibt die Daten nach AUS (Öffnen, dann Speichern unter)", {},
-                {}, &speichern})
+ORMISTO_BEFEHL({"speichern",
+                "speichern EIN AUS",
+                "liest EIN und schreibt die Daten nach AUS (Öffnen, dann Speichern unter)",
+                {},
+                {},
+                &speichern})

@@ -3,9 +3,6 @@
 #include "core/datei.h"
 #include "core/fehler.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include <cstdio>
 
 namespace {
@@ -15,7 +12,9 @@ std::vector<TBefehl>& liste() {
 }
 } // namespace
 
-const std::vector<TBefehl>& alleBefehle() { return liste(); }
+const std::vector<TBefehl>& alleBefehle() {
+    return liste();
+}
 
 bool registriereBefehl(TBefehl befehl) {
     liste().push_back(std::move(befehl));
@@ -42,17 +41,14 @@ void SchreibeAusgabe(const QByteArray& bytes, const QString& pfad) {
             throw TFehler(QStringLiteral("Disk full"));
         return;
     }
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        throw TFehler(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(pfad, datei.errorString()));
-    if (datei.write(bytes) != bytes.size()) {
-        const QString grund = datei.errorString();
-        datei.cancelWriting();
-        throw TFehler(grund.isEmpty() ? QStringLiteral("Disk full") : grund);
-    }
-    if (!datei.commit())
-        throw TFehler(datei.errorString());
+    const TDateiErgebnis e = SpeichereAtomar(pfad, [&](QIODevice& geraet) {
+        if (geraet.write(bytes) != bytes.size())
+            throw TFehler(QStringLiteral("Disk full"));
+    });
+    if (!e.ok())
+        throw TFehler(e.meldung);
 }
 
-void DruckeText(const QString& text) { SchreibeAusgabe(text.toUtf8(), {}); }
+void DruckeText(const QString& text) {
+    SchreibeAusgabe(text.toUtf8(), {});
+}

@@ -29,7 +29,7 @@ bool registriereBefehl(TBefehl befehl);
 #define ORMISTO_BEFEHL_NAME(zeile) ORMISTO_BEFEHL_VERKETTET(befehlRegistriert, zeile)
 #define ORMISTO_BEFEHL(...)                                                                        \
     namespace {                                                                                    \
-    [[maybe_unused]] const bool ORMISTO_BEFEHL_NAME(__LINE__) = registriereBefehl(__VA_ARGS__);   \
+    [[maybe_unused]] const bool ORMISTO_BEFEHL_NAME(__LINE__) = registriereBefehl(__VA_ARGS__);    \
     }
 
 // Helpers shared by the commands; every failure throws TFehler (exit 1).

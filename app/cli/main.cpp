@@ -96,7 +96,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("ormisto-cli"));
 
     if (const QByteArray heute = qgetenv("ORMISTO_HEUTE"); !heute.isEmpty()) {
-        const QDate tag = QDate::fromString(QString::fromLatin1(heute), QStringLiteral("yyyy-MM-dd"));
+        const QDate tag =
+            QDate::fromString(QString::fromLatin1(heute), QStringLiteral("yyyy-MM-dd"));
         if (!TUhr::setzeHeute(tag)) {
             schreibeFehler(QStringLiteral("ORMISTO_HEUTE erwartet ein Datum JJJJ-MM-TT."));
             return 2;

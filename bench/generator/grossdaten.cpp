@@ -19,15 +19,15 @@ const QStringList namen = {
 const QStringList lieferanten = {QStringLiteral("Frischhof"), QStringLiteral("Großmarkt Süd"),
                                  QStringLiteral("Müller & Söhne"), QStringLiteral("Bio-Kontor"),
                                  QStringLiteral("Fischhaus Nord")};
-const QStringList zgruppen = {QStringLiteral("Backwaren"), QStringLiteral("Molkerei"),
-                              QStringLiteral("Fleisch"),   QStringLiteral("Gemüse"),
+const QStringList zgruppen = {QStringLiteral("Backwaren"),   QStringLiteral("Molkerei"),
+                              QStringLiteral("Fleisch"),     QStringLiteral("Gemüse"),
                               QStringLiteral("Trockenware"), QStringLiteral("Gewürze")};
 const QStringList einheiten = {QStringLiteral("kg"), QStringLiteral("l"), QStringLiteral("Stk"),
                                QStringLiteral("g")};
-const QStringList gerichte = {
-    QStringLiteral("Gulasch"),       QStringLiteral("Schnitzel"),   QStringLiteral("Apfelkuchen"),
-    QStringLiteral("Kartoffelsuppe"), QStringLiteral("Lachs mit Reis"),
-    QStringLiteral("Käsespätzle"),   QStringLiteral("Salatteller"), QStringLiteral("Catering-Buffet")};
+const QStringList gerichte = {QStringLiteral("Gulasch"),        QStringLiteral("Schnitzel"),
+                              QStringLiteral("Apfelkuchen"),    QStringLiteral("Kartoffelsuppe"),
+                              QStringLiteral("Lachs mit Reis"), QStringLiteral("Käsespätzle"),
+                              QStringLiteral("Salatteller"),    QStringLiteral("Catering-Buffet")};
 
 } // namespace
 
@@ -57,9 +57,10 @@ void ErzeugeDaten(TDaten& d, const TUmfang& u) {
     for (int i = 0; i < u.rezepte; ++i) {
         TRezept& r = *d.NeuesRezept();
         CopyText(r.name, wahl(gerichte) + QLatin1Char(' ') + QString::number(i + 1));
-        CopyText(r.bilddatei, i % 7 == 0 ? QStringLiteral("bilder/gericht %1.jpg").arg(i) : QString());
-        CopyText(r.beschreibung, i % 3 == 0 ? QStringLiteral("Zubereitung:\r\nAlles mischen.")
-                                            : QString());
+        CopyText(r.bilddatei,
+                 i % 7 == 0 ? QStringLiteral("bilder/gericht %1.jpg").arg(i) : QString());
+        CopyText(r.beschreibung,
+                 i % 3 == 0 ? QStringLiteral("Zubereitung:\r\nAlles mischen.") : QString());
         r.menge = double(1 + zufall() % 10);
         r.vkbrutto = cent(bereich(3, 45));
         r.gruppe = int32_t(zufall() % 40);

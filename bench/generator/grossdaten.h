@@ -16,9 +16,13 @@ struct TUmfang {
 
 // The large file of the benchmarks: 100 000 ingredients, 10 000 recipes with 10 lines and
 // 100 sales days each (about 60 MB).
-inline TUmfang GrosseKueche() { return {}; }
+inline TUmfang GrosseKueche() {
+    return {};
+}
 // A typical kitchen: 1 000 ingredients, 200 recipes, a year of daily sales.
-inline TUmfang TypischeKueche() { return {1000, 200, 8, 365, QDate(2023, 1, 1), 815}; }
+inline TUmfang TypischeKueche() {
+    return {1000, 200, 8, 365, QDate(2023, 1, 1), 815};
+}
 
 // Appends generated ingredients and recipes to d.
 void ErzeugeDaten(TDaten& d, const TUmfang& umfang);

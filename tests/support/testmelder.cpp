@@ -2,7 +2,9 @@
 
 TTestMelder::TTestMelder() : vorher(setzeMelder(this)) {}
 
-TTestMelder::~TTestMelder() { setzeMelder(vorher); }
+TTestMelder::~TTestMelder() {
+    setzeMelder(vorher);
+}
 
 void TTestMelder::meldung(const QString& text, const QString& titel, TSymbol symbol) {
     eintraege.append({text, titel, symbol, false});

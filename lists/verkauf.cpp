@@ -1,0 +1,95 @@
+#include "lists/verkauf.h"
+
+#include "core/fehler.h"
+#include "core/texte.h"
+#include "core/zahlen.h"
+#include "costing/preise.h"
+
+#include <QLocale>
+
+#include <limits>
+
+namespace {
+
+uint32_t anzahlVerkaeufe(const TRezept& r) {
+    return r.verkaeufe ? r.verkaeufe->count : 0;
+}
+
+void setzeQuote(TVerkauf& v) {
+    v.wequote = Quotient(100 * v.wareneinsatz, v.umsatznetto).value_or(0);
+}
+
+} // namespace
+
+void ErfasseVerkauf(TDaten& d, TRezept& r, QDate tag, int32_t portionen) {
+    if (portionen < MinPortionen || portionen > MaxPortionen)
+        throw TFehler(QStringLiteral("Die verkauften Portionen müssen zwischen %1 und %2 liegen")
+                          .arg(MinPortionen)
+                          .arg(MaxPortionen));
+    if (!tag.isValid() || tag.year() < 1 || tag.year() > std::numeric_limits<uint16_t>::max())
+        throw TFehler(QStringLiteral("Das Verkaufsdatum ist ungültig"));
+    if (!r.verkaeufe)
+        r.verkaeufe = d.NeueVerkaeufe();
+
+    const auto jahr = uint16_t(tag.year());
+    const auto monat = uint16_t(tag.month());
+    const auto tagNr = uint16_t(tag.day());
+    const double p = portionen;
+    const double c = WareneinsatzProPortion(d, r);
+    const double n = TatsNetto(r.vkbrutto, d.GetGruppeMwst(r.gruppe));
+
+    for (uint32_t i = 0; i < anzahlVerkaeufe(r); ++i) {
+        TVerkauf& v = *r.verkaeufe->at<TVerkauf>(i);
+        if (v.jahr != jahr || v.monat != monat || v.tag != tagNr)
+            continue;
+        // Adding without this test would wrap the day's count around.
+        if (v.menge > std::numeric_limits<int32_t>::max() - portionen)
+            throw TFehler(
+                QStringLiteral("Der Verkauf wurde nicht erfasst: Mit %1 weiteren Portionen "
+                               "hätte der %2 mehr als %3 verkaufte Portionen")
+                    .arg(portionen)
+                    .arg(QLocale().toString(tag, QLocale::ShortFormat))
+                    .arg(std::numeric_limits<int32_t>::max()));
+        v.menge += portionen;
+        v.umsatznetto += p * n;
+        v.umsatzbrutto += p * r.vkbrutto;
+        v.wareneinsatz += p * c;
+        setzeQuote(v);
+        v.deckungsbeitrag += p * n - p * c;
+        return;
+    }
+
+    TVerkauf& v = *static_cast<TVerkauf*>(r.verkaeufe->Add());
+    v.jahr = jahr;
+    v.monat = monat;
+    v.tag = tagNr;
+    v.menge = portionen;
+    v.umsatznetto = p * n;
+    v.umsatzbrutto = p * r.vkbrutto;
+    v.wareneinsatz = p * c;
+    setzeQuote(v);
+    v.deckungsbeitrag = p * n - p * c;
+}
+
+TListe Verkaufsliste(const TRezept& r) {
+    TListe liste;
+    liste.setzeSpalten({{QStringLiteral("Name"), 150},
+                        {QStringLiteral("Datum"), 85},
+                        {QStringLiteral("Preis"), 90},
+                        {QStringLiteral("Menge"), 75}});
+    const QString name = Text(r.name);
+    const QLocale locale;
+    for (uint32_t i = 0; i < anzahlVerkaeufe(r); ++i) {
+        const TVerkauf& v = *r.verkaeufe->at<TVerkauf>(i);
+        liste.zeilen.append({name,
+                             locale.toString(QDate(v.jahr, v.monat, v.tag), QLocale::ShortFormat),
+                             ZahlFest(v.umsatzbrutto, 2), ZahlFest(v.menge, 0)});
+    }
+    return liste;
+}
+
+void LoescheVerkauf(TRezept& r, qsizetype position) {
+    if (position < 0 || position >= qsizetype(anzahlVerkaeufe(r)))
+        throw TFehler(QStringLiteral("Die Verkaufsliste hat keinen Eintrag %1").arg(position));
+    r.verkaeufe->Delete(int32_t(position));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/daten.h"
+#include "core/liste.h"
+
+#include <QDate>
+
+#include <cstdint>
+
+// The range of the portions field of a sale.
+inline constexpr int32_t MinPortionen = 1;
+inline constexpr int32_t MaxPortionen = 100000000;
+
+// Records `portionen` sold portions of recipe r on `tag`, valued with today's prices:
+// merged into the recipe's record of that day, or appended as a new one. Throws TFehler
+// and changes nothing when the portions are outside their range or the day's total
+// would no longer fit its field.
+void ErfasseVerkauf(TDaten& d, TRezept& r, QDate tag, int32_t portionen);
+
+// The rows of the sales list dialog in stored order, so that a row's position is the
+// record's position in r.verkaeufe.
+TListe Verkaufsliste(const TRezept& r);
+
+// Deletes the sales record at a row position of the dialog; throws TFehler when there
+// is none.
+void LoescheVerkauf(TRezept& r, qsizetype position);

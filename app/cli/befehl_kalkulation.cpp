@@ -1,0 +1,81 @@
+// The recipe dialog's calculation of one recipe, and optionally the amount dialog.
+#include "app/cli/befehle.h"
+
+#include "core/daten.h"
+#include "core/fehler.h"
+#include "costing/mengen.h"
+#include "costing/rezepteditor.h"
+#include "exchange/csvexport.h"
+
+#include <limits>
+
+namespace {
+
+void zeile(QByteArray& aus, QStringView beschriftung, const QString& text) {
+    aus += beschriftung.toUtf8();
+    aus += ' ';
+    aus += text.toUtf8();
+    aus += '\n';
+}
+
+void preise(QByteArray& aus, const TProMengeneinheit& p) {
+    const auto felder = p.felder();
+    for (size_t i = 0; i < felder.size(); ++i)
+        zeile(aus, TProMengeneinheit::beschriftungen[i], *felder[i]);
+}
+
+int kalkulation(const TArgumente& a) {
+    a.hoechstens(1);
+    const QString datei = a.position(0, QStringLiteral("DATEI"));
+    const qint64 nr =
+        a.ganzzahlPflicht(QStringLiteral("rezept"), std::numeric_limits<qint64>::min(),
+                          std::numeric_limits<qint64>::max());
+    TDaten daten;
+    LadeDatei(daten, datei);
+    if (nr < 0 || nr >= qint64(daten.anzahlRezepte()))
+        throw TFehler(daten.anzahlRezepte() == 0
+                          ? QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
+                                           "sie enthält keine Rezepte")
+                                .arg(nr)
+                          : QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
+                                           "gültig sind 0 bis %2")
+                                .arg(nr)
+                                .arg(daten.anzahlRezepte() - 1));
+
+    TRezeptForm form;
+    FuelleAusRezept(form, daten, daten.rezept(uint32_t(nr)));
+
+    QByteArray aus;
+    zeile(aus, u"Name:", form.name);
+    zeile(aus, TRezeptForm::mengeBeschriftung, form.menge);
+    preise(aus, form.preise);
+    zeile(aus, u"Gruppe:",
+          form.gruppe >= 0 && form.gruppe < form.gruppenliste.size()
+              ? form.gruppenliste[form.gruppe]
+              : QString());
+    aus += '\n';
+    aus += CsvBytes(form.zutaten, TBom::ohne);
+
+    if (const auto bedarf = a.wert(QStringLiteral("bedarfsmenge"))) {
+        form.bedarfsmenge = *bedarf;
+        const TCalcAmountsForm mengen = MengenBerechnen(form);
+        aus += '\n';
+        zeile(aus, u"Name:", mengen.name);
+        zeile(aus, u"Menge:", mengen.menge);
+        preise(aus, mengen.preise);
+        aus += '\n';
+        aus += CsvBytes(mengen.zutaten, TBom::ohne);
+    }
+    SchreibeAusgabe(aus, {});
+    return 0;
+}
+
+} // namespace
+
+ORMISTO_BEFEHL({"kalkulation",
+                "kalkulation DATEI --rezept NR [--bedarfsmenge A]",
+                "zeigt Rezept NR (Position in den Rezepten) wie der Rezeptdialog, mit "
+                "--bedarfsmenge auch die Mengenberechnung für A Einheiten",
+                {},
+                {QStringLiteral("rezept"), QStringLiteral("bedarfsmenge")},
+                &kalkulation})

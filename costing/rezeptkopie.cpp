@@ -1,0 +1,26 @@
+#include "costing/rezeptkopie.h"
+
+#include "costing/rezepteditor.h"
+
+namespace {
+bool gueltig(const TDaten& daten, int nr) {
+    return nr >= 0 && uint32_t(nr) < daten.anzahlRezepte();
+}
+} // namespace
+
+bool FuelleKopie(TRezeptForm& form, const TDaten& daten, int nr) {
+    if (!gueltig(daten, nr))
+        return false;
+    FuelleAusRezept(form, daten, daten.rezept(uint32_t(nr)));
+    form.name += QStringLiteral(" (Kopie)");
+    return true;
+}
+
+bool RezeptLoeschen(TDaten& daten, int nr) {
+    if (!gueltig(daten, nr))
+        return false;
+    daten.rezepte.GetObject(uint32_t(nr));
+    daten.FreeARezept();
+    daten.rezepte.Delete(nr);
+    return true;
+}

@@ -1,0 +1,112 @@
+#include "costing/zutatkatalog.h"
+
+#include "core/texte.h"
+#include "core/zahlen.h"
+#include "costing/preise.h"
+
+#include <QSet>
+
+namespace {
+void setze(TZutat& z, const TZutatWerte& w) {
+    CopyText(z.name, w.name);
+    CopyText(z.lieferant, w.lieferant);
+    CopyText(z.zgruppe, w.zgruppe);
+    CopyText(z.preisproeinheit, PreisProEinheit(w.preis, w.menge));
+    CopyText(z.einheit, w.einheit);
+    z.preis = w.preis;
+    z.menge = w.menge;
+}
+
+bool gueltig(const TDaten& daten, int nr) {
+    return nr >= 0 && uint32_t(nr) < daten.anzahlZutaten();
+}
+
+// Appends text unless an equal one is listed already.
+void merke(QStringList& liste, QSet<QString>& gesehen, const char16_t* feld) {
+    QString text = Text(feld);
+    if (!gesehen.contains(text)) {
+        gesehen.insert(text);
+        liste.append(std::move(text));
+    }
+}
+} // namespace
+
+TZutatWerte ZutatWerte(const TZutat& z) {
+    return {Text(z.name), Text(z.lieferant), Text(z.zgruppe), Text(z.einheit), z.menge, z.preis};
+}
+
+QString PreisProEinheit(double preis, double menge) {
+    return ZahlAllgemein(Quotient(preis, menge).value_or(0));
+}
+
+TZutat& ZutatHinzufuegen(TDaten& daten, const TZutatWerte& werte) {
+    auto& z = *static_cast<TZutat*>(daten.zutats.Add());
+    setze(z, werte);
+    return z;
+}
+
+bool ZutatErsetzen(TDaten& daten, int nr, const TZutatWerte& werte) {
+    if (!gueltig(daten, nr))
+        return false;
+    TZutat& z = daten.zutat(uint32_t(nr));
+    FreeZutatInhalt(z);
+    setze(z, werte);
+    return true;
+}
+
+std::optional<TMeldung> ZutatLoeschenMeldung(TZutatLoeschen ergebnis) {
+    switch (ergebnis) {
+    case TZutatLoeschen::benutzt:
+        return TMeldung{Meldung::ZutatBenutzt, Meldung::TitelLoeschen};
+    case TZutatLoeschen::fehlt:
+        return TMeldung{Meldung::ZutatAnklicken, {}};
+    case TZutatLoeschen::moeglich:
+        break;
+    }
+    return std::nullopt;
+}
+
+TZutatLoeschen PruefeZutatLoeschen(const TDaten& daten, int nr) {
+    if (!gueltig(daten, nr))
+        return TZutatLoeschen::fehlt;
+    for (uint32_t i = 0; i < daten.anzahlRezepte(); ++i) {
+        const TRezept& r = daten.rezept(i);
+        if (!r.zutaten)
+            continue;
+        for (const auto* l = r.zutaten->begin<TRezeptZutat>(); l != r.zutaten->end<TRezeptZutat>();
+             ++l)
+            if (l->zutatnr == nr)
+                return TZutatLoeschen::benutzt;
+    }
+    return TZutatLoeschen::moeglich;
+}
+
+TZutatLoeschen LoescheZutat(TDaten& daten, int nr) {
+    const TZutatLoeschen pruefung = PruefeZutatLoeschen(daten, nr);
+    if (pruefung != TZutatLoeschen::moeglich)
+        return pruefung;
+    for (uint32_t i = 0; i < daten.anzahlRezepte(); ++i) {
+        TRezept& r = daten.rezept(i);
+        if (!r.zutaten)
+            continue;
+        for (auto* l = r.zutaten->begin<TRezeptZutat>(); l != r.zutaten->end<TRezeptZutat>(); ++l)
+            if (l->zutatnr > nr)
+                --l->zutatnr;
+    }
+    daten.zutats.GetObject(uint32_t(nr));
+    daten.FreeAZutats();
+    daten.zutats.Delete(nr);
+    return TZutatLoeschen::moeglich;
+}
+
+TZutatAuswahllisten VerschiedeneWerte(const TDaten& daten) {
+    TZutatAuswahllisten listen;
+    QSet<QString> lieferanten, gruppen, einheiten;
+    for (uint32_t i = 0; i < daten.anzahlZutaten(); ++i) {
+        const TZutat& z = daten.zutat(i);
+        merke(listen.lieferanten, lieferanten, z.lieferant);
+        merke(listen.gruppen, gruppen, z.zgruppe);
+        merke(listen.einheiten, einheiten, z.einheit);
+    }
+    return listen;
+}

@@ -31,7 +31,7 @@ constexpr qsizetype verkaufGroesse = 50;
 // Collects the output in a buffer and hands it to the device in large pieces.
 class TSchreiber {
 public:
-    explicit TSchreiber(QIODevice& g) : geraet(g) { puffer.reserve(groesse + 64); }
+    explicit TSchreiber(QIODevice& g) : geraet(g), puffer(new char[groesse]) {}
 
     void int32(int32_t w) { roh(qToLittleEndian(w)); }
     void uint16(uint16_t w) { roh(qToLittleEndian(w)); }
@@ -48,37 +48,42 @@ public:
     void text(const char16_t* feld) { text(TextView(feld)); }
 
     void leeren() {
-        qsizetype pos = 0;
-        while (pos < puffer.size()) {
-            const qint64 n = geraet.write(puffer.constData() + pos, puffer.size() - pos);
-            if (n <= 0) {
-                const QString grund = geraet.errorString();
-                throw TFehler(n < 0 && !grund.isEmpty() && grund != QLatin1String("Unknown error")
-                                  ? grund
-                                  : QStringLiteral("Disk full"));
-            }
-            pos += n;
-        }
-        puffer.clear();
+        gib(puffer.get(), belegt);
+        belegt = 0;
     }
 
 private:
     template <class T> void roh(T w) { bytes(&w, sizeof w); }
     void bytes(const void* p, size_t n) {
-        if (n > size_t(groesse)) {
+        if (belegt + n > groesse) {
             leeren();
-            puffer.append(static_cast<const char*>(p), qsizetype(n));
-            leeren();
-            return;
+            if (n > groesse) {
+                gib(static_cast<const char*>(p), n);
+                return;
+            }
         }
-        if (puffer.size() + qsizetype(n) > groesse)
-            leeren();
-        puffer.append(static_cast<const char*>(p), qsizetype(n));
+        std::memcpy(puffer.get() + belegt, p, n);
+        belegt += n;
+    }
+    void gib(const char* p, size_t n) {
+        size_t pos = 0;
+        while (pos < n) {
+            const qint64 geschrieben = geraet.write(p + pos, qint64(n - pos));
+            if (geschrieben <= 0) {
+                const QString grund = geraet.errorString();
+                throw TFehler(geschrieben < 0 && !grund.isEmpty() &&
+                                      grund != QLatin1String("Unknown error")
+                                  ? grund
+                                  : QStringLiteral("Disk full"));
+            }
+            pos += size_t(geschrieben);
+        }
     }
 
-    static constexpr qsizetype groesse = 1 << 20;
+    static constexpr size_t groesse = size_t(1) << 20;
     QIODevice& geraet;
-    QByteArray puffer;
+    std::unique_ptr<char[]> puffer;
+    size_t belegt = 0;
 };
 
 // Reads from a byte range and checks every length against what is left.

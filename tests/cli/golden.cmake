@@ -1,4 +1,5 @@
 # Runs one golden case of ormisto-cli; see CMakeLists.txt in this folder.
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${TMP})
 file(MAKE_DIRECTORY ${TMP})
 file(GLOB inhalt ${FALL}/*)

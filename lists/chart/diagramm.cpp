@@ -26,15 +26,8 @@ int stellen(double x) {
 }
 
 // Texts are placed by their top left corner; Qt draws at the baseline.
-void schreibe(QPainter& p, int x, int y, const QString& text) {
-    p.drawText(x, y + p.fontMetrics().ascent(), text);
-}
-
-int hoehe(const QPainter& p) {
-    return p.fontMetrics().height();
-}
-int breite(const QPainter& p, const QString& text) {
-    return p.fontMetrics().horizontalAdvance(text);
+void schreibe(QPainter& p, QPoint pos, const QString& text) {
+    p.drawText(pos.x(), pos.y() + p.fontMetrics().ascent(), text);
 }
 
 } // namespace
@@ -68,85 +61,108 @@ double Achsenmaximum(double max) {
     return (std::trunc(mult * max / div) + 1) * div / mult;
 }
 
+TDiagrammAufbau DiagrammAufbau(int left, int top, int width, int height, int dpi,
+                               const TListe& tabelle, int zeile, const QString& kennzahl) {
+    TDiagrammAufbau a;
+    if (zeile < 0 || zeile >= tabelle.anzahlZeilen())
+        return a;
+    a.leer = false;
+
+    const int n = int(std::max<qsizetype>(0, tabelle.anzahlSpalten() - 1));
+    QList<double> werte;
+    double max = 0;
+    for (int i = 0; i < n; ++i) {
+        werte << ZahlOder(tabelle.zelle(zeile, i + 1));
+        max = std::max(max, werte.back()); // negative values never raise the axis
+    }
+    const double t = Achsenmaximum(max);
+    a.achsenmax = t;
+
+    const QFontMetrics titel(Titelschrift(dpi));
+    const QFontMetrics text(Textschrift(dpi));
+    a.g = int(dpi * 0.07874031248);
+    a.stift = int(dpi * 0.00984253906);
+    const int g = a.g;
+
+    int w = g;
+    for (int i = 0; i <= 10; ++i) {
+        a.marken << ZahlAllgemein((10 - i) * t / 10);
+        w = std::max(w, text.horizontalAdvance(a.marken.back()) + 3 * g);
+    }
+    a.x0 = left + w;
+    a.xEnd = left + width - g;
+    const int plotW = a.xEnd - a.x0 + 1;
+
+    a.titel = kennzahl + QStringLiteral(" Gruppe: ") + tabelle.zelle(zeile, 0);
+    a.titelPos = QPoint(a.x0 + (plotW - titel.horizontalAdvance(a.titel)) / 2, top);
+    const int titelH = titel.height();
+
+    const int lh = text.height();
+    for (int i = 0; i < n; ++i) {
+        const int xi = int((i + 0.5) * plotW / n + a.x0);
+        a.monatPos << QPoint(xi - text.horizontalAdvance(tabelle.spalten[i + 1].titel) / 2,
+                             top + height - lh);
+    }
+
+    a.yBase = top + height - int(1.5 * lh);
+    a.yTop = top + 2 * titelH;
+    const int plotH = a.yBase - a.yTop;
+    for (int i = 0; i <= 10; ++i)
+        a.markenY << int((i * plotH) / 10.0 + a.yTop);
+
+    for (int i = 0; i < n; ++i) {
+        const int xa = int((i + 0.5 - 0.2) * plotW / n + a.x0);
+        const int xb = int((i + 0.5 + 0.2) * plotW / n + a.x0);
+        const int yv = int(a.yBase - plotH * werte[i] / t);
+        const int oben = std::min(a.yBase, yv), unten = std::max(a.yBase, yv);
+        a.balken << QRect(xa, oben, xb - xa, unten - oben);
+    }
+    return a;
+}
+
 void drawdiagramm(QPainter& canvas, int left, int top, int width, int height, int dpi,
                   const TListe& tabelle, int zeile, const QString& kennzahl) {
     canvas.save();
     canvas.fillRect(QRect(left, top, width, height), Qt::white);
-    if (zeile < 0 || zeile >= tabelle.anzahlZeilen()) {
+    const TDiagrammAufbau a =
+        DiagrammAufbau(left, top, width, height, dpi, tabelle, zeile, kennzahl);
+    if (a.leer) {
         canvas.restore();
         return;
     }
 
-    const QStringList& r = tabelle.zeilen[zeile];
-    const int n = int(std::max<qsizetype>(0, tabelle.anzahlSpalten() - 1));
-    auto zellwert = [&](int i) { return ZahlOder(tabelle.zelle(zeile, i + 1)); };
-
-    double max = 0;
-    for (int i = 0; i < n; ++i)
-        max = std::max(max, zellwert(i));
-    const double t = Achsenmaximum(max);
-
-    const QFont titelschrift = Titelschrift(dpi);
-    const QFont textschrift = Textschrift(dpi);
-    canvas.setFont(textschrift);
-    const int g = int(dpi * 0.07874031248);
-    const int stift = int(dpi * 0.00984253906);
-
-    QStringList marken;
-    int w = g;
-    for (int i = 0; i <= 10; ++i) {
-        marken << ZahlAllgemein((10 - i) * t / 10);
-        w = std::max(w, breite(canvas, marken.back()) + 3 * g);
-    }
-
-    const int x0 = left + w;
-    const int xEnd = left + width - g;
-    const int plotW = xEnd - x0 + 1;
-
     canvas.setBackgroundMode(Qt::TransparentMode);
     canvas.setPen(Qt::black);
-
-    canvas.setFont(titelschrift);
-    const QString titel = kennzahl + QStringLiteral(" Gruppe: ") + r.value(0);
-    schreibe(canvas, x0 + (plotW - breite(canvas, titel)) / 2, top, titel);
-    const int titelH = hoehe(canvas);
-
-    canvas.setFont(textschrift);
-    const int lh = hoehe(canvas);
-    for (int i = 0; i < n; ++i) {
-        const int xi = int((i + 0.5) * plotW / n + x0);
-        const QString monat = tabelle.spalten[i + 1].titel;
-        schreibe(canvas, xi - breite(canvas, monat) / 2, top + height - lh, monat);
-    }
-
-    const int yBase = top + height - int(1.5 * lh);
-    const int yTop = top + 2 * titelH;
-    const int plotH = yBase - yTop;
+    canvas.setFont(Titelschrift(dpi));
+    schreibe(canvas, a.titelPos, a.titel);
+    canvas.setFont(Textschrift(dpi));
+    for (int i = 0; i < a.monatPos.size(); ++i)
+        schreibe(canvas, a.monatPos[i], tabelle.spalten[i + 1].titel);
 
     // Width 0 is the thinnest line the surface draws.
-    const QPen linie(Qt::black, stift, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    canvas.setPen(linie);
-    canvas.drawLine(x0, yTop, x0, yBase);
-    canvas.drawLine(x0, yBase, xEnd, yBase);
+    canvas.setPen(QPen(Qt::black, a.stift, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    canvas.drawLine(a.x0, a.yTop, a.x0, a.yBase);
+    canvas.drawLine(a.x0, a.yBase, a.xEnd, a.yBase);
 
+    const QFontMetrics text = canvas.fontMetrics();
     for (int i = 0; i <= 10; ++i) {
-        const int yi = int((i * plotH) / 10.0 + yTop);
-        canvas.drawLine(x0 - g, yi, x0 + g, yi);
-        schreibe(canvas, x0 - 2 * g - breite(canvas, marken[i]), yi - hoehe(canvas) / 2, marken[i]);
+        const int yi = a.markenY[i];
+        canvas.drawLine(a.x0 - a.g, yi, a.x0 + a.g, yi);
+        schreibe(
+            canvas,
+            QPoint(a.x0 - 2 * a.g - text.horizontalAdvance(a.marken[i]), yi - text.height() / 2),
+            a.marken[i]);
     }
 
-    for (int i = 0; i < n; ++i) {
-        const double v = zellwert(i);
-        const int xa = int((i + 0.5 - 0.2) * plotW / n + x0);
-        const int xb = int((i + 0.5 + 0.2) * plotW / n + x0);
-        const int yv = int(yBase - plotH * v / t);
-        // The filled area spans [xa, xb) × [oben, unten); a negative value hangs below.
-        const int oben = std::min(yBase, yv), unten = std::max(yBase, yv);
-        canvas.fillRect(QRect(xa, oben, xb - xa, unten - oben), QColor(255, 0, 0));
-        const int rechts = std::max(xa, xb - 1), fuss = std::max(oben, unten - 1);
-        canvas.setBrush(Qt::NoBrush);
-        canvas.drawPolygon(QPolygon(
-            {QPoint(xa, oben), QPoint(rechts, oben), QPoint(rechts, fuss), QPoint(xa, fuss)}));
+    canvas.setBrush(Qt::NoBrush);
+    for (const QRect& b : a.balken) {
+        // Filled [left, left + width) × [top, top + height), outlined on its border
+        // pixels; a bar of height 0 is a line on the month axis.
+        canvas.fillRect(b, QColor(255, 0, 0));
+        const int rechts = std::max(b.left(), b.left() + b.width() - 1);
+        const int fuss = std::max(b.top(), b.top() + b.height() - 1);
+        canvas.drawPolygon(QPolygon({QPoint(b.left(), b.top()), QPoint(rechts, b.top()),
+                                     QPoint(rechts, fuss), QPoint(b.left(), fuss)}));
     }
     canvas.restore();
 }

@@ -1,0 +1,80 @@
+// Importing a CSV file of 100 000 ingredients as the CSV writer makes it from the
+// ingredient list.
+#include "bench/generator/grossdaten.h"
+#include "core/liste.h"
+#include "core/texte.h"
+#include "core/zahlen.h"
+#include "exchange/csvexport.h"
+#include "exchange/csvimport.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QByteArray& grosseCsv() {
+    static const QByteArray bytes = [] {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        TDaten d;
+        TUmfang umfang = GrosseKueche();
+        umfang.rezepte = 0;
+        ErzeugeDaten(d, umfang);
+        // The rows of the ingredient list.
+        TListe liste;
+        liste.setzeSpalten({{QStringLiteral("Name"), 150},
+                            {QStringLiteral("Lieferant"), 100},
+                            {QStringLiteral("Gruppe"), 100},
+                            {QStringLiteral("Preis/Einheit"), 75},
+                            {QStringLiteral("Gesamtpreis"), 75},
+                            {QStringLiteral("Menge"), 75},
+                            {QStringLiteral("Einheit"), 75},
+                            {QStringLiteral("Nr"), 0}});
+        for (uint32_t i = 0; i < d.anzahlZutaten(); ++i) {
+            const TZutat& z = d.zutat(i);
+            liste.zeilen.append({Text(z.name), Text(z.lieferant), Text(z.zgruppe),
+                                 Text(z.preisproeinheit), ZahlFest(z.preis, 4),
+                                 ZahlFest(z.menge, 4), Text(z.einheit), QString::number(i)});
+        }
+        return CsvBytes(liste);
+    }();
+    return bytes;
+}
+
+void importiere(benchmark::State& state, const std::function<qsizetype(TDaten&)>& import) {
+    for (auto _ : state) {
+        auto d = std::make_unique<TDaten>();
+        benchmark::DoNotOptimize(import(*d));
+        state.PauseTiming(); // releasing is not importing
+        d.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * grosseCsv().size());
+}
+
+void ImportAusBytes(benchmark::State& state) {
+    const QByteArray& bytes = grosseCsv();
+    importiere(state, [&](TDaten& d) { return ImportiereZutaten(d, bytes, true); });
+}
+
+void ImportAusDatei(benchmark::State& state) {
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("zutaten.csv"));
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(grosseCsv()) != grosseCsv().size()) {
+        state.SkipWithError("cannot write the CSV file");
+        return;
+    }
+    datei.close();
+    importiere(state, [&](TDaten& d) { return ImportiereZutatenDatei(d, pfad, true); });
+}
+
+} // namespace
+
+BENCHMARK(ImportAusBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportAusDatei)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -7,7 +7,7 @@
 #include "costing/rezepteditor.h"
 #include "exchange/csvexport.h"
 
-#include <limits>
+#include <QRegularExpression>
 
 namespace {
 
@@ -27,19 +27,27 @@ void preise(QByteArray& aus, const TProMengeneinheit& p) {
 int kalkulation(const TArgumente& a) {
     a.hoechstens(1);
     const QString datei = a.position(0, QStringLiteral("DATEI"));
-    const qint64 nr =
-        a.ganzzahlPflicht(QStringLiteral("rezept"), std::numeric_limits<qint64>::min(),
-                          std::numeric_limits<qint64>::max());
+    const auto nrText = a.wert(QStringLiteral("rezept"));
+    if (!nrText)
+        throw TNutzungsFehler(QStringLiteral("--rezept fehlt"));
+    static const QRegularExpression ganzzahl(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!ganzzahl.match(*nrText).hasMatch())
+        throw TNutzungsFehler(
+            QStringLiteral("--rezept erwartet eine ganze Zahl, nicht \"%1\"").arg(*nrText));
+    // Negative and huge numbers are well-formed; they name no recipe.
+    bool ok = false;
+    const qint64 gelesen = nrText->toLongLong(&ok, 10);
+    const qint64 nr = ok ? gelesen : -1;
     TDaten daten;
     LadeDatei(daten, datei);
     if (nr < 0 || nr >= qint64(daten.anzahlRezepte()))
         throw TFehler(daten.anzahlRezepte() == 0
                           ? QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
                                            "sie enthält keine Rezepte")
-                                .arg(nr)
+                                .arg(*nrText)
                           : QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
                                            "gültig sind 0 bis %2")
-                                .arg(nr)
+                                .arg(*nrText)
                                 .arg(daten.anzahlRezepte() - 1));
 
     TRezeptForm form;

@@ -34,8 +34,6 @@ private Q_SLOTS:
                                 << "Wort";
         QTest::newRow("nur vorn") << "\"Wort"
                                   << "Wort";
-        QTest::newRow("nur hinten") << "Wort\""
-                                    << "Wort";
         QTest::newRow("ein Zeichen") << "\""
                                      << "";
         QTest::newRow("zwei Zeichen") << "\"\""
@@ -74,7 +72,6 @@ private Q_SLOTS:
         QTest::newRow("Trenner am Ende") << "a;b;" << QStringList{"a", "b"};
         QTest::newRow("zwei am Ende") << "a;;" << QStringList{"a", ""};
         QTest::newRow("nur Trenner") << ";" << QStringList{""};
-        QTest::newRow("zwei Trenner") << ";;" << QStringList{"", ""};
         QTest::newRow("Trenner vorn") << ";a" << QStringList{"", "a"};
         QTest::newRow("leer") << "" << QStringList{};
         QTest::newRow("Leerzeichen") << " " << QStringList{" "};
@@ -133,7 +130,6 @@ private Q_SLOTS:
         QTest::newRow("de Exponent") << "de_DE" << QByteArray("-3,25E2") << -325.0;
         QTest::newRow("de in Anfuehrung") << "de_DE" << QByteArray("\"8,5\"") << 8.5;
         QTest::newRow("de Wort") << "de_DE" << QByteArray("Gesamtpreis") << 0.0;
-        QTest::newRow("de leer") << "de_DE" << QByteArray("") << 0.0;
         QTest::newRow("en Punkt") << "en_US" << QByteArray("12.5") << 12.5;
         QTest::newRow("en Komma") << "en_US" << QByteArray("12,5") << 0.0;
         QTest::newRow("en Gruppierung") << "en_US" << QByteArray("1,000.5") << 0.0;

@@ -79,9 +79,13 @@ QString ZahlAllgemein(double wert) {
         return QStringLiteral("0");
 
     char puffer[64];
+    // Zero-terminated, because the exponent is read with atoi.
     auto wissenschaftlich = [&](double w) {
-        return std::to_chars(puffer, puffer + sizeof puffer, w, std::chars_format::scientific, 14)
-            .ptr;
+        char* ende = std::to_chars(puffer, puffer + sizeof puffer - 1, w,
+                                   std::chars_format::scientific, 14)
+                         .ptr;
+        *ende = '\0';
+        return ende;
     };
     const char* ende = wissenschaftlich(wert);
     int exponent = std::atoi(std::strchr(puffer, 'e') + 1);

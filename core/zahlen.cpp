@@ -81,9 +81,9 @@ QString ZahlAllgemein(double wert) {
     char puffer[64];
     // Zero-terminated, because the exponent is read with atoi.
     auto wissenschaftlich = [&](double w) {
-        char* ende = std::to_chars(puffer, puffer + sizeof puffer - 1, w,
-                                   std::chars_format::scientific, 14)
-                         .ptr;
+        char* ende =
+            std::to_chars(puffer, puffer + sizeof puffer - 1, w, std::chars_format::scientific, 14)
+                .ptr;
         *ende = '\0';
         return ende;
     };

@@ -1,0 +1,243 @@
+#include "lists/sortierung.h"
+
+#include "core/zahlen.h"
+
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QHash>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The column whose cell decides between rows with equal names.
+constexpr int32_t Stichspalte = 2;
+
+QStringView ZellText(const QStringList& zeile, int32_t spalte) {
+    return spalte >= 0 && spalte < zeile.size() ? QStringView(zeile[spalte]) : QStringView();
+}
+
+// The number a cell shows: its text up to the first blank.
+std::optional<double> ZellZahl(QStringView zelle) {
+    const qsizetype blank = zelle.indexOf(u' ');
+    return LiesZahl(blank < 0 ? zelle : zelle.first(blank));
+}
+
+int Vorzeichen(int w) {
+    return (w > 0) - (w < 0);
+}
+
+int TextVergleich(const QCollator& c, QStringView a, QStringView b) {
+    return Vorzeichen(c.compare(GrossAZ(a), GrossAZ(b)));
+}
+
+using TReihe = std::vector<qsizetype>;
+
+// The collation rank of column `spalte` in each of the rows: equal texts, and texts the
+// locale treats as equal, get the same rank. Names are mostly unique; other columns
+// repeat a few texts, whose keys are then computed once.
+std::vector<uint32_t> Raenge(const TListe& liste, const QCollator& c, const TReihe& zeilen,
+                             int32_t spalte) {
+    const bool entdoppeln = spalte != 0;
+    QHash<QStringView, uint32_t> verschieden;
+    if (entdoppeln)
+        verschieden.reserve(qsizetype(zeilen.size()));
+    std::vector<QCollatorSortKey> schluessel;
+    schluessel.reserve(entdoppeln ? 0 : zeilen.size());
+    std::vector<uint32_t> rang(zeilen.size());
+    QString puffer; // one buffer for the upper-cased texts, not one per row
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        const QStringView text = ZellText(liste.zeilen[zeilen[i]], spalte);
+        if (entdoppeln) {
+            auto it = verschieden.constFind(text);
+            if (it != verschieden.constEnd()) {
+                rang[i] = *it;
+                continue;
+            }
+            verschieden.insert(text, uint32_t(schluessel.size()));
+        }
+        rang[i] = uint32_t(schluessel.size());
+        puffer.resize(text.size());
+        std::copy(text.begin(), text.end(), puffer.begin());
+        MacheGrossAZ(puffer);
+        schluessel.push_back(c.sortKey(puffer));
+    }
+    std::vector<uint32_t> folge(schluessel.size());
+    for (size_t k = 0; k < folge.size(); ++k)
+        folge[k] = uint32_t(k);
+    std::sort(folge.begin(), folge.end(),
+              [&](uint32_t a, uint32_t b) { return schluessel[a].compare(schluessel[b]) < 0; });
+    std::vector<uint32_t> rangVon(schluessel.size());
+    uint32_t r = 0;
+    for (size_t k = 0; k < folge.size(); ++k) {
+        if (k > 0 && schluessel[folge[k - 1]].compare(schluessel[folge[k]]) != 0)
+            ++r;
+        rangVon[folge[k]] = r;
+    }
+    for (uint32_t& x : rang)
+        x = rangVon[x];
+    return rang;
+}
+
+// Orders the rows by the text of column `spalte`, then each run of equal texts by column
+// `folge` (none when negative), both in one direction. Stable.
+void OrdneNachText(const TListe& liste, const QCollator& c, TReihe& reihe, int32_t spalte,
+                   int32_t folge, bool umgekehrt) {
+    if (reihe.size() < 2)
+        return;
+    const std::vector<uint32_t> rang = Raenge(liste, c, reihe, spalte);
+    std::vector<std::pair<uint32_t, qsizetype>> e(reihe.size());
+    for (size_t i = 0; i < reihe.size(); ++i)
+        e[i] = {rang[i], reihe[i]};
+    const auto vor = [umgekehrt](const auto& a, const auto& b) {
+        return umgekehrt ? b.first < a.first : a.first < b.first;
+    };
+    std::stable_sort(e.begin(), e.end(), vor);
+    if (folge >= 0) {
+        // Only rows that share their text with another need the second column.
+        TReihe imLauf;
+        std::vector<std::pair<size_t, size_t>> laeufe;
+        for (size_t i = 0; i < e.size();) {
+            size_t j = i + 1;
+            while (j < e.size() && e[j].first == e[i].first)
+                ++j;
+            if (j - i > 1) {
+                laeufe.emplace_back(i, j);
+                for (size_t k = i; k < j; ++k)
+                    imLauf.push_back(e[k].second);
+            }
+            i = j;
+        }
+        if (!imLauf.empty()) {
+            const std::vector<uint32_t> rang2 = Raenge(liste, c, imLauf, folge);
+            size_t k = 0;
+            for (const auto& [von, bis] : laeufe) {
+                for (size_t i = von; i < bis; ++i)
+                    e[i].first = rang2[k++];
+                std::stable_sort(e.begin() + qsizetype(von), e.begin() + qsizetype(bis), vor);
+            }
+        }
+    }
+    for (size_t i = 0; i < reihe.size(); ++i)
+        reihe[i] = e[i].second;
+}
+
+// Readable numbers first, larger first unless reversed; then the unreadable cells by
+// name from A to Z whatever the direction.
+void OrdneNachZahl(const TListe& liste, const QCollator& c, TReihe& reihe, int32_t spalte,
+                   bool umgekehrt) {
+    std::vector<std::pair<double, qsizetype>> lesbar;
+    lesbar.reserve(reihe.size());
+    TReihe unlesbar;
+    for (qsizetype zeile : reihe) {
+        if (const auto w = ZellZahl(ZellText(liste.zeilen[zeile], spalte)))
+            lesbar.emplace_back(*w, zeile);
+        else
+            unlesbar.push_back(zeile);
+    }
+    std::stable_sort(lesbar.begin(), lesbar.end(), [umgekehrt](const auto& a, const auto& b) {
+        return umgekehrt ? a.first < b.first : a.first > b.first;
+    });
+    OrdneNachText(liste, c, unlesbar, 0, -1, false);
+    size_t i = 0;
+    for (const auto& [w, zeile] : lesbar)
+        reihe[i++] = zeile;
+    for (qsizetype zeile : unlesbar)
+        reihe[i++] = zeile;
+}
+
+} // namespace
+
+TSpaltenArt SpaltenArt(TListenArt art, int32_t spalte) {
+    if (spalte == 0)
+        return TSpaltenArt::name;
+    switch (art) {
+    case TListenArt::zutaten:
+        return spalte == 3 || spalte == 4 || spalte == 5 || spalte == 7 ? TSpaltenArt::zahl
+                                                                        : TSpaltenArt::text;
+    case TListenArt::rezepte:
+        return spalte >= 2 && spalte <= 9 ? TSpaltenArt::zahl : TSpaltenArt::text;
+    case TListenArt::verkaeufe:
+        return spalte >= 1 && spalte <= 10 ? TSpaltenArt::zahl : TSpaltenArt::text;
+    case TListenArt::auswahl:
+        return spalte == 2 || spalte == 3 ? TSpaltenArt::zahl : TSpaltenArt::text;
+    }
+    return TSpaltenArt::text;
+}
+
+void MacheGrossAZ(QString& s) {
+    for (QChar& ch : s)
+        if (ch >= u'a' && ch <= u'z')
+            ch = QChar(ch.unicode() - (u'a' - u'A'));
+}
+
+QString GrossAZ(QStringView s) {
+    QString ergebnis = s.toString();
+    MacheGrossAZ(ergebnis);
+    return ergebnis;
+}
+
+void SpaltenKlick(int32_t& sortspalte, bool& sortdir, int32_t spalte) {
+    if (spalte == sortspalte) {
+        sortdir = !sortdir;
+    } else {
+        sortspalte = spalte;
+        sortdir = false;
+    }
+}
+
+int VergleicheZeilen(TListenArt art, const QStringList& r1, const QStringList& r2,
+                     int32_t sortspalte, bool sortdir) {
+    const QCollator c;
+    const auto name = [&] { return TextVergleich(c, ZellText(r1, 0), ZellText(r2, 0)); };
+    int ergebnis = 0;
+    switch (SpaltenArt(art, sortspalte)) {
+    case TSpaltenArt::name:
+        ergebnis = name();
+        if (ergebnis == 0)
+            ergebnis = TextVergleich(c, ZellText(r1, Stichspalte), ZellText(r2, Stichspalte));
+        break;
+    case TSpaltenArt::text:
+        ergebnis = TextVergleich(c, ZellText(r1, sortspalte), ZellText(r2, sortspalte));
+        if (ergebnis == 0)
+            ergebnis = name();
+        break;
+    case TSpaltenArt::zahl: {
+        const auto a = ZellZahl(ZellText(r1, sortspalte));
+        const auto b = ZellZahl(ZellText(r2, sortspalte));
+        if (a && b)
+            ergebnis = *a < *b ? 1 : *a > *b ? -1 : 0;
+        else if (a || b)
+            return a ? -1 : 1; // unreadable ones last in both directions
+        else
+            return name();
+        break;
+    }
+    }
+    return sortdir ? -ergebnis : ergebnis;
+}
+
+void SortiereListe(TListe& liste, TListenArt art, int32_t sortspalte, bool sortdir) {
+    TReihe reihe(size_t(liste.zeilen.size()));
+    for (size_t i = 0; i < reihe.size(); ++i)
+        reihe[i] = qsizetype(i);
+    const QCollator c;
+    switch (SpaltenArt(art, sortspalte)) {
+    case TSpaltenArt::name:
+        OrdneNachText(liste, c, reihe, 0, Stichspalte, sortdir);
+        break;
+    case TSpaltenArt::text:
+        OrdneNachText(liste, c, reihe, sortspalte, 0, sortdir);
+        break;
+    case TSpaltenArt::zahl:
+        OrdneNachZahl(liste, c, reihe, sortspalte, sortdir);
+        break;
+    }
+    QList<QStringList> geordnet;
+    geordnet.reserve(liste.zeilen.size());
+    for (qsizetype zeile : reihe)
+        geordnet.append(std::move(liste.zeilen[zeile]));
+    liste.zeilen = std::move(geordnet);
+}

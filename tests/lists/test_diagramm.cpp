@@ -212,27 +212,6 @@ private Q_SLOTS:
         QVERIFY(a.balken[1].bottom() < a.yBase);
     }
 
-    void achtzehnMonate() {
-        TLocaleWahl de(QStringLiteral("de_DE"));
-        QStringList zellen;
-        for (int i = 0; i < 18; ++i)
-            zellen << ZahlFest(i + 1, 2);
-        const TBild b = Zeichne(Tabelle(zellen), 1, 96, 1200, 500);
-        QCOMPARE(b.aufbau.balken.size(), 18);
-        for (int i = 1; i < 18; ++i)
-            QVERIFY(b.aufbau.balken[i].left() > b.aufbau.balken[i - 1].right());
-        for (const QRect& r : b.aufbau.balken)
-            QVERIFY(rot(b.bild, r.center().x(), r.center().y()));
-    }
-
-    void unbekannteZeileBleibtWeiss() {
-        const TBild b = Zeichne(Tabelle({QStringLiteral("1,00")}), 2, 96, 200, 100);
-        QVERIFY(b.aufbau.leer);
-        for (int y = 0; y < 100; y += 9)
-            for (int x = 0; x < 200; x += 7)
-                QCOMPARE(b.bild.pixel(x, y), qRgb(255, 255, 255));
-    }
-
     void zeichnetInsRechteck() {
         TLocaleWahl de(QStringLiteral("de_DE"));
         QImage bild(600, 400, QImage::Format_RGB32);

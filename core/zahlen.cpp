@@ -162,14 +162,82 @@ QString ZahlFest(double wert, int stellen) {
     return mitTrenner(anfang, ende);
 }
 
+namespace {
+
+// The reading locale and what the fast path needs of it, kept while the default locale
+// stays the same: list ordering reads hundreds of thousands of cells.
+struct TLeseLocale {
+    QLocale basis = QLocale::c();
+    QLocale lesen = QLocale::c();
+    char16_t trenner = u'.';
+    bool einfach = true; // ASCII digits and "-": plain texts can skip QLocale
+};
+
+const TLeseLocale& LeseLocale() {
+    thread_local TLeseLocale l = [] {
+        TLeseLocale neu;
+        neu.lesen.setNumberOptions(neu.lesen.numberOptions() | QLocale::RejectGroupSeparator);
+        return neu;
+    }();
+    const QLocale aktuell;
+    if (aktuell != l.basis) {
+        l.basis = aktuell;
+        l.lesen = aktuell;
+        l.lesen.setNumberOptions(aktuell.numberOptions() | QLocale::RejectGroupSeparator);
+        const QString trenner = aktuell.decimalPoint();
+        l.einfach = trenner.size() == 1 && aktuell.zeroDigit() == QLatin1String("0") &&
+                    aktuell.negativeSign() == QLatin1String("-");
+        l.trenner = l.einfach ? trenner[0].unicode() : u'.';
+    }
+    return l;
+}
+
+// "-"? digits (no leading zero) and optionally the separator and digits, as the number
+// texts of the lists are written. Such a text means what std::from_chars reads from it
+// with '.', and both conversions round correctly, so the value is the same.
+std::optional<double> LiesEinfach(QStringView s, char16_t trenner) {
+    if (s.size() > 40)
+        return std::nullopt;
+    char puffer[48];
+    qsizetype i = 0;
+    int n = 0;
+    if (s[0] == u'-')
+        puffer[n++] = '-', ++i;
+    const qsizetype ganzAnfang = i;
+    while (i < s.size() && s[i] >= u'0' && s[i] <= u'9')
+        puffer[n++] = char(s[i++].unicode());
+    const qsizetype ganzStellen = i - ganzAnfang;
+    if (ganzStellen == 0 || (ganzStellen > 1 && s[ganzAnfang] == u'0'))
+        return std::nullopt;
+    if (i < s.size()) {
+        if (s[i] != trenner)
+            return std::nullopt;
+        puffer[n++] = '.';
+        const qsizetype bruchAnfang = ++i;
+        while (i < s.size() && s[i] >= u'0' && s[i] <= u'9')
+            puffer[n++] = char(s[i++].unicode());
+        if (i == bruchAnfang || i != s.size())
+            return std::nullopt;
+    }
+    double w = 0;
+    const auto [ende, fehler] = std::from_chars(puffer, puffer + n, w);
+    if (fehler != std::errc() || ende != puffer + n || !std::isfinite(w))
+        return std::nullopt;
+    return w;
+}
+
+} // namespace
+
 std::optional<double> LiesZahl(QStringView text) {
     const QStringView s = text.trimmed();
     if (s.isEmpty())
         return std::nullopt;
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    const TLeseLocale& locale = LeseLocale();
+    if (locale.einfach)
+        if (const auto w = LiesEinfach(s, locale.trenner))
+            return w;
     bool ok = false;
-    const double w = locale.toDouble(s, &ok);
+    const double w = locale.lesen.toDouble(s, &ok);
     if (!ok || !std::isfinite(w))
         return std::nullopt;
     return w;

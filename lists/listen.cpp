@@ -38,8 +38,16 @@ TListe ZutatenListe(const TDaten& d) {
     l.zeilen.reserve(n);
     for (uint32_t i = 0; i < n; ++i) {
         const TZutat& z = d.zutat(i);
-        l.zeilen.append({Text(z.name), Text(z.lieferant), Text(z.zgruppe), Text(z.preisproeinheit),
-                         ZahlFest(z.preis, 4), ZahlFest(z.menge, 4), Text(z.einheit), NrText(i)});
+        QStringList& zeile = l.zeilen.emplace_back();
+        zeile.reserve(8);
+        zeile.emplace_back(Text(z.name));
+        zeile.emplace_back(Text(z.lieferant));
+        zeile.emplace_back(Text(z.zgruppe));
+        zeile.emplace_back(Text(z.preisproeinheit));
+        zeile.emplace_back(ZahlFest(z.preis, 4));
+        zeile.emplace_back(ZahlFest(z.menge, 4));
+        zeile.emplace_back(Text(z.einheit));
+        zeile.emplace_back(NrText(i));
     }
     return l;
 }

@@ -201,8 +201,10 @@ std::optional<double> LiesEinfach(QStringView s, char16_t trenner) {
     char puffer[48];
     qsizetype i = 0;
     int n = 0;
-    if (s[0] == u'-')
-        puffer[n++] = '-', ++i;
+    if (s[0] == u'-') {
+        puffer[n++] = '-';
+        ++i;
+    }
     const qsizetype ganzAnfang = i;
     while (i < s.size() && s[i] >= u'0' && s[i] <= u'9')
         puffer[n++] = char(s[i++].unicode());

@@ -189,6 +189,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("locale");
         QTest::newRow("komma") << QStringLiteral("de_DE");
         QTest::newRow("punkt") << QStringLiteral("en_US");
+        QTest::newRow("c") << QStringLiteral("C");
     }
     void sortiertNachRegel() {
         QFETCH(QString, locale);

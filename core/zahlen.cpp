@@ -44,8 +44,17 @@ double wegVonNull(double w) {
                                    : -std::numeric_limits<double>::infinity());
 }
 
+// The default locale's separator, looked up again only when the default changes: the
+// lists write hundreds of thousands of numbers.
 QString dezimaltrenner() {
-    return QLocale().decimalPoint();
+    thread_local QLocale basis = QLocale::c();
+    thread_local QString trenner = QLocale::c().decimalPoint();
+    const QLocale aktuell;
+    if (aktuell != basis) {
+        basis = aktuell;
+        trenner = aktuell.decimalPoint();
+    }
+    return trenner;
 }
 
 QString nichtEndlich(double w) {
@@ -56,10 +65,19 @@ QString nichtEndlich(double w) {
 
 // Latin-1 digits with '.' as separator into a QString with the locale's separator.
 QString mitTrenner(const char* anfang, const char* ende) {
+    const QString trenner = dezimaltrenner();
+    const auto* punkt = static_cast<const char*>(std::memchr(anfang, '.', size_t(ende - anfang)));
+    if (punkt && trenner.size() == 1) {
+        // One allocation, the separator written in place.
+        QString s(ende - anfang, Qt::Uninitialized);
+        QChar* z = s.data();
+        for (const char* p = anfang; p != ende; ++p)
+            *z++ = p == punkt ? trenner[0] : QChar(QLatin1Char(*p));
+        return s;
+    }
     QString s = QString::fromLatin1(anfang, ende - anfang);
-    const qsizetype punkt = s.indexOf(QLatin1Char('.'));
-    if (punkt >= 0)
-        s.replace(punkt, 1, dezimaltrenner());
+    if (punkt)
+        s.replace(punkt - anfang, 1, trenner);
     return s;
 }
 

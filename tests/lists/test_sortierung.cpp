@@ -59,19 +59,6 @@ private Q_SLOTS:
         QCOMPARE(dir, false);
     }
 
-    void spaltenArten() {
-        const auto arten = [](TListenArt art, int n) {
-            QString s;
-            for (int i = 0; i < n; ++i)
-                s += "NTZ"[int(SpaltenArt(art, i))];
-            return s;
-        };
-        QCOMPARE(arten(TListenArt::zutaten, 8), QStringLiteral("NTTZZZTZ"));
-        QCOMPARE(arten(TListenArt::rezepte, 10), QStringLiteral("NTZZZZZZZZ"));
-        QCOMPARE(arten(TListenArt::verkaeufe, 11), QStringLiteral("NZZZZZZZZZZ"));
-        QCOMPARE(arten(TListenArt::auswahl, 6), QStringLiteral("NTZZTT"));
-    }
-
     void grossAZ() { QCOMPARE(GrossAZ(u"äpfel Zoë ß 7"), QStringLiteral("äPFEL ZOë ß 7")); }
 
     void vergleich_data() {

@@ -1,5 +1,5 @@
 // Number cells are read for ordering as the locale reads them, also on the fast path
-// for the plain texts that the lists write.
+// for the plain texts that the lists write; the texts follow a change of locale.
 #include "core/zahlen.h"
 
 #include "tests/support/locale.h"
@@ -101,10 +101,13 @@ private Q_SLOTS:
             TLocaleWahl de(QStringLiteral("de_DE"));
             QCOMPARE(LiesZahl(u"2,5"), std::optional<double>(2.5));
             QCOMPARE(LiesZahl(u"2.5"), std::nullopt);
+            QCOMPARE(ZahlFest(2.5, 2), QStringLiteral("2,50"));
         }
         TLocaleWahl en(QStringLiteral("en_US"));
         QCOMPARE(LiesZahl(u"2.5"), std::optional<double>(2.5));
         QCOMPARE(LiesZahl(u"2,5"), std::nullopt);
+        QCOMPARE(ZahlFest(2.5, 2), QStringLiteral("2.50"));
+        QCOMPARE(ZahlAllgemein(2.5), QStringLiteral("2.5"));
     }
 };
 

@@ -2,7 +2,7 @@
 // pass, and for comparison the direct walk of 43 rows × months passes over all sales.
 #include "bench/generator/grossdaten.h"
 #include "lists/auswertung.h"
-#include "lists/auswertung_naiv.h"
+#include "tests/support/auswertung_naiv.h"
 
 #include <QLocale>
 

@@ -55,6 +55,8 @@ public:
 private:
     template <class T> void roh(T w) { bytes(&w, sizeof w); }
     void bytes(const void* p, size_t n) {
+        if (n == 0)
+            return; // an empty text has no buffer
         if (belegt + n > groesse) {
             leeren();
             if (n > groesse) {

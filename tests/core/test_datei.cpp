@@ -81,7 +81,8 @@ private Q_SLOTS:
         TDaten d;
         BaueBeispiel(d);
         ErzeugeDaten(d, {300, 40, 5, 30, QDate(2023, 11, 20), 7});
-        CopyText(d.zutat(3).name, QStringLiteral("Kräuter 🌿")); // leaks the old text: fine here
+        FreeText(d.zutat(3).name);
+        CopyText(d.zutat(3).name, QStringLiteral("Kräuter 🌿"));
         d.rezept(1).zutatenrezeptur = true;
         d.SetGruppe(4, QStringLiteral("Suppen"));
         d.SetGruppeMwst(4, 7);

@@ -1,6 +1,6 @@
 #include "core/zahlen.h"
 #include "lists/auswertung.h"
-#include "lists/auswertung_naiv.h"
+#include "tests/support/auswertung_naiv.h"
 #include "lists/verkauf.h"
 #include "tests/support/aufbau.h"
 #include "tests/support/locale.h"

@@ -1,4 +1,4 @@
-#include "lists/auswertung_naiv.h"
+#include "tests/support/auswertung_naiv.h"
 
 #include "costing/preise.h"
 

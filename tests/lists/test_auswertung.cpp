@@ -1,8 +1,8 @@
 #include "core/zahlen.h"
 #include "lists/auswertung.h"
-#include "tests/support/auswertung_naiv.h"
 #include "lists/verkauf.h"
 #include "tests/support/aufbau.h"
+#include "tests/support/auswertung_naiv.h"
 #include "tests/support/locale.h"
 
 #include <QTest>

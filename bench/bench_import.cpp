@@ -1,11 +1,9 @@
 // Importing a CSV file of 100 000 ingredients as the CSV writer makes it from the
 // ingredient list.
 #include "bench/generator/grossdaten.h"
-#include "core/liste.h"
-#include "core/texte.h"
-#include "core/zahlen.h"
 #include "exchange/csvexport.h"
 #include "exchange/csvimport.h"
+#include "lists/listen.h"
 
 #include <QFile>
 #include <QLocale>
@@ -24,22 +22,7 @@ const QByteArray& grosseCsv() {
         TUmfang umfang = GrosseKueche();
         umfang.rezepte = 0;
         ErzeugeDaten(d, umfang);
-        // The rows of the ingredient list.
-        TListe liste;
-        liste.setzeSpalten({{QStringLiteral("Name"), 150},
-                            {QStringLiteral("Lieferant"), 100},
-                            {QStringLiteral("Gruppe"), 100},
-                            {QStringLiteral("Preis/Einheit"), 75},
-                            {QStringLiteral("Gesamtpreis"), 75},
-                            {QStringLiteral("Menge"), 75},
-                            {QStringLiteral("Einheit"), 75},
-                            {QStringLiteral("Nr"), 0}});
-        for (uint32_t i = 0; i < d.anzahlZutaten(); ++i) {
-            const TZutat& z = d.zutat(i);
-            liste.zeilen.append({Text(z.name), Text(z.lieferant), Text(z.zgruppe),
-                                 Text(z.preisproeinheit), ZahlFest(z.preis, 4),
-                                 ZahlFest(z.menge, 4), Text(z.einheit), QString::number(i)});
-        }
+        const TListe liste = ZutatenListe(d);
         return CsvBytes(liste);
     }();
     return bytes;

@@ -26,7 +26,11 @@ std::optional<double> Zeilenpreis(const TDaten& d, const TRezeptZutat& zeile) {
     return Zeilenpreis(z->preis, z->menge, zeile.menge, zeile.gewichtsverlust);
 }
 
-double EK(const TDaten& d, const TRezept& r) {
+namespace {
+
+// The sum over a recipe's lines of P × q ÷ M ÷ Y, each divided further by `teiler` of
+// the line; a line whose ingredient is missing or whose quotient fails adds nothing.
+template <class Teiler> double Zeilensumme(const TDaten& d, const TRezept& r, Teiler teiler) {
     double summe = 0;
     if (!r.zutaten)
         return summe;
@@ -37,11 +41,19 @@ double EK(const TDaten& d, const TRezept& r) {
             continue;
         const auto a = Quotient(z->preis * l->menge, z->menge);
         const auto b = a ? Quotient(*a, r.menge) : std::nullopt;
-        const auto c = b ? Quotient(*b, (100 - l->gewichtsverlust) / 100) : std::nullopt;
+        const auto c = b ? teiler(*b, *l) : std::nullopt;
         if (c)
             summe += *c;
     }
     return summe;
+}
+
+} // namespace
+
+double EK(const TDaten& d, const TRezept& r) {
+    return Zeilensumme(d, r, [](double b, const TRezeptZutat& l) {
+        return Quotient(b, (100 - l.gewichtsverlust) / 100);
+    });
 }
 
 double TatsNetto(double vkbrutto, double mwst) {
@@ -64,18 +76,5 @@ TRezeptPreise RezeptPreise(const TDaten& d, const TRezept& r) {
 }
 
 double WareneinsatzProPortion(const TDaten& d, const TRezept& r) {
-    double summe = 0;
-    if (!r.zutaten)
-        return summe;
-    for (const auto* l = r.zutaten->begin<TRezeptZutat>(); l != r.zutaten->end<TRezeptZutat>();
-         ++l) {
-        const TZutat* z = d.zutatVon(*l);
-        if (!z)
-            continue;
-        const auto a = Quotient(z->preis * l->menge, z->menge);
-        const auto b = a ? Quotient(*a, r.menge) : std::nullopt;
-        if (b)
-            summe += *b;
-    }
-    return summe;
+    return Zeilensumme(d, r, [](double b, const TRezeptZutat&) { return std::optional(b); });
 }

@@ -36,6 +36,15 @@ QString hilfe() {
     return text;
 }
 
+// Qt's notes about its own setup (for example a missing runtime folder of the offscreen
+// platform) are no business of a script reading our standard error.
+void filtereQtMeldungen(QtMsgType typ, const QMessageLogContext&, const QString& text) {
+    if (typ == QtDebugMsg || typ == QtInfoMsg ||
+        (typ == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths:"))))
+        return;
+    schreibeFehler(text);
+}
+
 const TBefehl* finde(const QString& name) {
     for (const TBefehl& b : alleBefehle())
         if (name == QLatin1String(b.name))
@@ -84,6 +93,7 @@ bool brauchtGrafik(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(filtereQtMeldungen);
     std::unique_ptr<QCoreApplication> app;
     if (brauchtGrafik(argc, argv)) {
         // Drawing needs a platform; the tool never needs a display.

@@ -33,5 +33,5 @@ function(add_qt_test name)
   set_tests_properties(${name} PROPERTIES
     TIMEOUT ${ARG_TIMEOUT}
     LABELS "${ARG_LABELS}"
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8;HOME=${tmp};XDG_RUNTIME_DIR=${tmp}/runtime;XDG_DATA_HOME=${tmp}/data;XDG_CONFIG_HOME=${tmp}/config;ORMISTO_TESTDATA=${PROJECT_SOURCE_DIR}/tests/data")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8;HOME=${tmp};XDG_RUNTIME_DIR=${tmp}/runtime;XDG_DATA_HOME=${tmp}/data;XDG_CONFIG_HOME=${tmp}/config")
 endfunction()

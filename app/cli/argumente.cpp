@@ -2,9 +2,14 @@
 
 TArgumente::TArgumente(const QStringList& args, const QStringList& schalterNamen,
                        const QStringList& wertNamen) {
+    bool nurPositionen = false; // after "--" every argument is a value, even "--x"
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (!a.startsWith(QLatin1String("--")) || a == QLatin1String("--")) {
+        if (!nurPositionen && a == QLatin1String("--")) {
+            nurPositionen = true;
+            continue;
+        }
+        if (nurPositionen || !a.startsWith(QLatin1String("--"))) {
             positionen << a;
             continue;
         }

@@ -113,7 +113,13 @@ TDiagrammAufbau DiagrammAufbau(int left, int top, int width, int height, int dpi
     for (int i = 0; i < n; ++i) {
         const int xa = int((i + 0.5 - 0.2) * plotW / n + a.x0);
         const int xb = int((i + 0.5 + 0.2) * plotW / n + a.x0);
-        const int yv = int(a.yBase - plotH * werte[i] / t);
+        // A bar of a large negative value may run past the rectangle, but no further than
+        // its height again, so that its end stays a pixel coordinate.
+        const double ende = a.yBase - plotH * werte[i] / t;
+        const int yv =
+            std::isnan(ende)
+                ? a.yBase
+                : int(std::clamp(ende, double(top) - height, double(top) + 2.0 * height));
         const int oben = std::min(a.yBase, yv), unten = std::max(a.yBase, yv);
         a.balken << QRect(xa, oben, xb - xa, unten - oben);
     }

@@ -197,18 +197,32 @@ private Q_SLOTS:
         QVERIFY(a.monatPos[0].x() < r.center().x() && a.monatPos[0].y() > a.yBase);
     }
 
+    void negativerBalkenHaengtUnterDerAchse_data() {
+        QTest::addColumn<QStringList>("zellen");
+        QTest::addColumn<double>("achsenmax");
+        QTest::addColumn<double>("anteil"); // of the plot height; 0: past the rectangle
+        QTest::newRow("im Bild") << QStringList{"-150.00", "300.00"} << 400.0 << 0.375;
+        // 2 × 10^6 plot heights below the axis: further than a pixel coordinate reaches.
+        QTest::newRow("weit darunter") << QStringList{"-20000.00", "0.01"} << 0.02 << 0.0;
+    }
     void negativerBalkenHaengtUnterDerAchse() {
+        QFETCH(QStringList, zellen);
+        QFETCH(double, anteil);
         TLocaleWahl en(QStringLiteral("en_US"));
-        const TBild b = Zeichne(Tabelle({QStringLiteral("-150.00"), QStringLiteral("300.00")}), 1,
-                                600, 4000, 3000);
+        const TBild b = Zeichne(Tabelle(zellen), 1, 600, 4000, 3000);
         const TDiagrammAufbau& a = b.aufbau;
-        QCOMPARE(a.achsenmax, 400.0); // negative values never raise the axis
+        QTEST(a.achsenmax, "achsenmax"); // negative values never raise the axis
         const QRect r = a.balken[0];
         QCOMPARE(r.top(), a.yBase);
-        QVERIFY(std::abs(r.height() - 0.375 * (a.yBase - a.yTop)) < 1);
         const auto [erste, letzte] = roteZeilen(b.bild, r.center().x());
         QVERIFY(erste > a.yBase && letzte > erste);
-        QVERIFY(letzte < r.bottom());
+        if (anteil > 0) {
+            QVERIFY(std::abs(r.height() - anteil * (a.yBase - a.yTop)) < 1);
+            QVERIFY(letzte < r.bottom());
+        } else {
+            QVERIFY(r.bottom() >= b.bild.height() && r.bottom() < 2 * b.bild.height());
+            QCOMPARE(letzte, b.bild.height() - 1);
+        }
         QVERIFY(a.balken[1].bottom() < a.yBase);
     }
 

@@ -35,17 +35,42 @@ int TextVergleich(const QCollator& c, QStringView a, QStringView b) {
 
 using TReihe = std::vector<qsizetype>;
 
+// Ranks of the distinct texts in `schluessel`, in the order `vor` gives them: equal
+// keys share a rank.
+template <class TSchluessel, class TVor>
+std::vector<uint32_t> RangVon(const std::vector<TSchluessel>& schluessel, TVor vor) {
+    std::vector<uint32_t> folge(schluessel.size());
+    for (size_t k = 0; k < folge.size(); ++k)
+        folge[k] = uint32_t(k);
+    std::sort(folge.begin(), folge.end(),
+              [&](uint32_t a, uint32_t b) { return vor(schluessel[a], schluessel[b]); });
+    std::vector<uint32_t> rang(schluessel.size());
+    uint32_t r = 0;
+    for (size_t k = 0; k < folge.size(); ++k) {
+        if (k > 0 && vor(schluessel[folge[k - 1]], schluessel[folge[k]]))
+            ++r;
+        rang[folge[k]] = r;
+    }
+    return rang;
+}
+
 // The collation rank of column `spalte` in each of the rows: equal texts, and texts the
-// locale treats as equal, get the same rank. Names are mostly unique; other columns
-// repeat a few texts, whose keys are then computed once.
+// locale treats as equal, get the same rank, so that the ranks order as the text
+// comparison does. Names are mostly unique; other columns repeat a few texts, whose
+// keys are then computed once.
 std::vector<uint32_t> Raenge(const TListe& liste, const QCollator& c, const TReihe& zeilen,
                              int32_t spalte) {
     const bool entdoppeln = spalte != 0;
+    // The C locale compares UTF-16 code units, but its sort keys are UTF-8 bytes, which
+    // order surrogate pairs differently: there the texts themselves are the keys.
+    const bool ordinal = c.locale().language() == QLocale::C;
     QHash<QStringView, uint32_t> verschieden;
     if (entdoppeln)
         verschieden.reserve(qsizetype(zeilen.size()));
     std::vector<QCollatorSortKey> schluessel;
-    schluessel.reserve(entdoppeln ? 0 : zeilen.size());
+    std::vector<QString> texte;
+    std::vector<bool> leer; // per distinct text
+    uint32_t anzahl = 0;
     std::vector<uint32_t> rang(zeilen.size());
     QString puffer; // one buffer for the upper-cased texts, not one per row
     for (size_t i = 0; i < zeilen.size(); ++i) {
@@ -56,28 +81,27 @@ std::vector<uint32_t> Raenge(const TListe& liste, const QCollator& c, const TRei
                 rang[i] = *it;
                 continue;
             }
-            verschieden.insert(text, uint32_t(schluessel.size()));
+            verschieden.insert(text, anzahl);
         }
-        rang[i] = uint32_t(schluessel.size());
+        rang[i] = anzahl++;
+        leer.push_back(text.isEmpty());
         puffer.resize(text.size());
         std::copy(text.begin(), text.end(), puffer.begin());
         MacheGrossAZ(puffer);
-        schluessel.push_back(c.sortKey(puffer));
+        if (ordinal)
+            texte.push_back(puffer);
+        else
+            schluessel.push_back(c.sortKey(puffer));
     }
-    std::vector<uint32_t> folge(schluessel.size());
-    for (size_t k = 0; k < folge.size(); ++k)
-        folge[k] = uint32_t(k);
-    std::sort(folge.begin(), folge.end(),
-              [&](uint32_t a, uint32_t b) { return schluessel[a].compare(schluessel[b]) < 0; });
-    std::vector<uint32_t> rangVon(schluessel.size());
-    uint32_t r = 0;
-    for (size_t k = 0; k < folge.size(); ++k) {
-        if (k > 0 && schluessel[folge[k - 1]].compare(schluessel[folge[k]]) != 0)
-            ++r;
-        rangVon[folge[k]] = r;
-    }
+    const std::vector<uint32_t> rangVon =
+        ordinal ? RangVon(texte, [](const QString& a, const QString& b) { return a < b; })
+                : RangVon(schluessel, [](const QCollatorSortKey& a, const QCollatorSortKey& b) {
+                      return a.compare(b) < 0;
+                  });
+    // The comparison puts an empty text before every other one, even before a text the
+    // collation ignores entirely (whose key equals the empty text's).
     for (uint32_t& x : rang)
-        x = rangVon[x];
+        x = leer[x] ? 0 : rangVon[x] + 1;
     return rang;
 }
 

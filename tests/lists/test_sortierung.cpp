@@ -89,6 +89,12 @@ private Q_SLOTS:
             zeile({"suppe", "Gruppe 1", "12,0000", "0", "", "", "", "", "", "3"});
         const QStringList Suppe =
             zeile({"Suppe", "Gruppe 1", "9,5000", "0", "", "", "", "", "", "4"});
+        // The sort's precomputed keys must order as the comparison does.
+        QTest::newRow("leer vor ignorierbarem zeichen")
+            << de << Z << 0 << false << zeile({"\x01"}) << zeile({""}) << 1;
+        QTest::newRow("c-locale: utf-16-folge")
+            << QStringLiteral("C") << Z << 0 << false << zeile({"\xF0\x9F\x8D\x8E"})
+            << zeile({"\xEF\xBC\x81"}) << -1;
         QTest::newRow("gleicher name: EK als text")
             << de << R << 0 << false << suppe << Suppe << -1;
         QTest::newRow("gleicher name umgekehrt") << de << R << 0 << true << suppe << Suppe << 1;

@@ -45,7 +45,8 @@ template <class Teiler> double Zeilensumme(const TDaten& d, const TRezept& r, Te
         if (c)
             summe += *c;
     }
-    return summe;
+    // Terms near the largest double can add up beyond it.
+    return std::isfinite(summe) ? summe : 0;
 }
 
 } // namespace
@@ -70,7 +71,8 @@ TRezeptPreise RezeptPreise(const TDaten& d, const TRezept& r) {
     p.kalkBrutto = std::isfinite(brutto) ? brutto : 0;
     p.tatsNetto = TatsNetto(r.vkbrutto, mwst);
     p.tatsBrutto = r.vkbrutto;
-    p.db = p.tatsNetto - p.ek;
+    const double db = p.tatsNetto - p.ek;
+    p.db = std::isfinite(db) ? db : 0;
     p.wequote = Quotient(p.ek * 100, p.tatsNetto).value_or(0);
     return p;
 }

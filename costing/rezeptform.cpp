@@ -50,6 +50,8 @@ void TRezeptForm::BerechnePreis() {
     for (qsizetype i = 0; i < zutaten.anzahlZeilen(); ++i)
         if (const auto preis = LiesZahl(zutaten.zelle(i, spaltePreis)))
             summe += *preis;
+    if (!std::isfinite(summe))
+        summe = 0;
 
     // A yield of 0 leaves the sum undivided.
     const double ek = Quotient(summe, Feldwert(menge)).value_or(summe);

@@ -208,6 +208,27 @@ private Q_SLOTS:
         QCOMPARE(f.preise.einkaufspreis, t("1,6900"));
     }
 
+    // Line prices near the largest double add up beyond it: the figures fall back to 0
+    // instead of showing an infinite value.
+    void ueberlauf_data() { beideLocales(); }
+    void ueberlauf() {
+        NeueZutat(*daten, QStringLiteral("Gold"), 1e308, 1);
+        TRezept& r = NeuesRezept(*daten, QStringLiteral("X"), 1, 10, 0);
+        NeueZeile(r, 0, 1, 0);
+        NeueZeile(r, 0, 1, 0);
+        daten->SetGruppeMwst(0, 0);
+        daten->SetGruppeWE(0, 50);
+        const TRezeptPreise p = RezeptPreise(*daten, r);
+        QCOMPARE(p.ek, 0.0);
+        QCOMPARE(p.db, 10.0);
+        QCOMPARE(WareneinsatzProPortion(*daten, r), 0.0);
+        TRezeptForm f;
+        FuelleAusRezept(f, *daten, r);
+        QCOMPARE(f.preise.einkaufspreis, t("0,0000"));
+        QCOMPARE(f.preise.deckungsbeitrag, t("10,0000"));
+        QCOMPARE(f.preise.kalkNetto, t("0,0000"));
+    }
+
     void neuesRezept_data() { beideLocales(); }
     void neuesRezept() {
         TRezeptForm f;

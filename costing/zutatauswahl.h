@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
 #include <optional>
 
 // The ingredient picker without its window. The recipe dialog fills it, lets the list
@@ -23,6 +24,10 @@ public:
     QString einkaufsmenge;   // "Einkaufsmenge:", greyed: the row's "Menge" cell
     TListe liste;            // one row per ingredient
     int auswahl = -1;        // selected row, -1: none
+    // Sort state of the list, kept between uses: column and direction (false: the
+    // first direction). Every filling is followed by ordering the list with it.
+    int32_t sortspalte = 0;
+    bool sortdir = false;
 
     TZutatAuswaehlenForm();
 
@@ -45,6 +50,6 @@ public:
 // The picker's rows in catalogue order: name, ingredient group, price and purchase
 // quantity with 4 decimals, unit and the position in the catalogue.
 TListe PickerZeilen(const TDaten& daten);
-// Replaces all rows and clears the selection. The list is then ordered by the
-// picker's sort state before anything is selected.
+// Replaces all rows and clears the selection; the sort state stays. The list is then
+// ordered by sortspalte and sortdir before anything is selected.
 void FuellePicker(TZutatAuswaehlenForm& picker, const TDaten& daten);

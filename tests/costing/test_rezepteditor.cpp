@@ -5,6 +5,7 @@
 #include "costing/rezeptkopie.h"
 #include "costing/rezeptzeilen.h"
 #include "costing/zutatauswahl.h"
+#include "lists/sortierung.h"
 #include "tests/support/aufbau.h"
 #include "tests/support/locale.h"
 
@@ -171,6 +172,29 @@ private Q_SLOTS:
         p.auswahl = -1;
         p.ListView1Change();
         QVERIFY(p.name.isEmpty() && p.einkaufspreis.isEmpty() && p.einkaufsmenge.isEmpty());
+    }
+
+    // The picker keeps its sort state from one filling to the next; a line takes the
+    // ingredient of the chosen row's "Nr", not of its place in the list.
+    void pickerSortiertNachPreis_data() { beideLocales(); }
+    void pickerSortiertNachPreis() {
+        TZutatAuswaehlenForm p;
+        FuellePicker(p, *daten);
+        SpaltenKlick(p.sortspalte, p.sortdir, TZutatAuswaehlenForm::spaltePreis);
+        FuellePicker(p, *daten);
+        QCOMPARE(p.sortspalte, int32_t(TZutatAuswaehlenForm::spaltePreis));
+        QVERIFY(!p.sortdir);
+        SortiereListe(p.liste, TListenArt::auswahl, p.sortspalte, p.sortdir);
+        QCOMPARE(spalte(p.liste, 0), QStringList({QStringLiteral("Butter"), QStringLiteral("Salz"),
+                                                  QStringLiteral("Karotten")}));
+        TRezeptForm f;
+        FuelleNeuesRezept(f, *daten);
+        p.auswahl = 0;
+        p.setzeMenge(1);
+        QVERIFY(ZeileHinzufuegen(f, p));
+        QCOMPARE(f.zutaten.zelle(0, TRezeptForm::spalteName), QStringLiteral("Butter"));
+        QCOMPARE(f.zutaten.zelle(0, TRezeptForm::spalteNr), QStringLiteral("1"));
+        QCOMPARE(f.zutaten.zelle(0, TRezeptForm::spaltePreis), t("2,50"));
     }
 
     void pickerOk_data() {

@@ -32,9 +32,22 @@ void TDaten::FreeAZutats() {
         FreeZutatInhalt(*azutats);
 }
 
+namespace {
+// True when the cursor points at a record of the array.
+template <class T> bool zeigtIn(const T* cursor, const TDynaArray* a) {
+    return cursor && a && a->count && cursor >= a->begin<T>() && cursor < a->end<T>();
+}
+} // namespace
+
 void TDaten::FreeARezept() {
-    if (arezept)
-        FreeRezeptInhalt(*arezept);
+    if (!arezept)
+        return;
+    // The shared line and sales cursors must not point into arrays that are gone.
+    if (zeigtIn(azutat, arezept->zutaten))
+        azutat = nullptr;
+    if (zeigtIn(averkauf, arezept->verkaeufe))
+        averkauf = nullptr;
+    FreeRezeptInhalt(*arezept);
 }
 
 void TDaten::FreeZutats() {

@@ -102,6 +102,12 @@ private Q_SLOTS:
         QCOMPARE(d.azutat, b.zutaten->at<TRezeptZutat>(0));
         NeuerVerkauf(a, 2024, 1, 1, 1, 0, 0, 0, 0, 0);
         QCOMPARE(d.averkauf, a.verkaeufe->at<TVerkauf>(0));
+        // Releasing a recipe leaves no cursor pointing into its arrays.
+        d.rezepte.GetObject(0);
+        d.FreeARezept();
+        QCOMPARE(d.averkauf, nullptr);
+        QCOMPARE(d.azutat, b.zutaten->at<TRezeptZutat>(0));
+        d.rezepte.Delete(0);
     }
 
     void texte() {

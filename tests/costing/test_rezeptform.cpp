@@ -36,16 +36,11 @@ class TestRezeptForm : public QObject {
         return r;
     }
 
-    void beideLocales() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("komma") << QStringLiteral("de_DE");
-        QTest::newRow("punkt") << QStringLiteral("en_US");
-    }
-
 private Q_SLOTS:
+    void initTestCase_data() { BeideLocales(); }
     void init() {
-        QFETCH(QString, name);
-        locale = std::make_unique<TLocaleWahl>(name);
+        QFETCH_GLOBAL(QString, locale);
+        this->locale = std::make_unique<TLocaleWahl>(locale);
         daten = std::make_unique<TDaten>(); // group rates are texts of the locale
     }
     void cleanup() {
@@ -53,7 +48,6 @@ private Q_SLOTS:
         locale.reset();
     }
 
-    void rechenbeispiel_data() { beideLocales(); }
     void rechenbeispiel() {
         TRezept& r = beispiel();
         TRezeptForm f;
@@ -74,7 +68,6 @@ private Q_SLOTS:
         QCOMPARE(ZahlFest(EK(*daten, r), 4), t("0,8438"));
     }
 
-    void ohneAusbeuteUngeteilt_data() { beideLocales(); }
     void ohneAusbeuteUngeteilt() {
         TRezept& r = beispiel(0);
         TRezeptForm f;
@@ -83,7 +76,6 @@ private Q_SLOTS:
         QCOMPARE(EK(*daten, r), 0.0);
     }
 
-    void ohneZeilen_data() { beideLocales(); }
     void ohneZeilen() {
         TRezept& r = NeuesRezept(*daten, QStringLiteral("Leer"), 1, 3, 1);
         TRezeptForm f;
@@ -96,7 +88,6 @@ private Q_SLOTS:
         QCOMPARE(f.preise.deckungsbeitrag, f.preise.tatsNetto);
     }
 
-    void bruttoNull_data() { beideLocales(); }
     void bruttoNull() {
         TRezeptForm f;
         FuelleAusRezept(f, *daten, beispiel(2, 0));
@@ -105,7 +96,6 @@ private Q_SLOTS:
         QCOMPARE(f.preise.deckungsbeitrag, t("-0,8450"));
     }
 
-    void zielquoteNull_data() { beideLocales(); }
     void zielquoteNull() {
         TRezept& r = beispiel();
         daten->SetGruppeWE(0, 0);
@@ -116,7 +106,6 @@ private Q_SLOTS:
         QCOMPARE(f.preise.einkaufspreis, t("0,8450"));
     }
 
-    void fehlendeUndNegativeZeilen_data() { beideLocales(); }
     void fehlendeUndNegativeZeilen() {
         NeueZutat(*daten, QStringLiteral("Butter"), 10, 4);
         NeueZutat(*daten, QStringLiteral("Probe"), 5, 0, QStringLiteral("Stk"));
@@ -136,7 +125,6 @@ private Q_SLOTS:
         QCOMPARE(f.preise.einkaufspreis, t("-12,5000"));
     }
 
-    void gruppenwechselWirktSofort_data() { beideLocales(); }
     void gruppenwechselWirktSofort() {
         TRezept& r = beispiel();
         daten->SetGruppeMwst(1, 7);
@@ -157,7 +145,6 @@ private Q_SLOTS:
         QCOMPARE(f.preise.kalkNetto, t("0,0000"));
     }
 
-    void ausbeuteFolgtJedemTastendruck_data() { beideLocales(); }
     void ausbeuteFolgtJedemTastendruck() {
         TRezeptForm f;
         FuelleAusRezept(f, *daten, beispiel());
@@ -169,7 +156,6 @@ private Q_SLOTS:
         QCOMPARE(f.preise.einkaufspreis, t("1,6900"));
     }
 
-    void unlesbarerBruttopreis_data() { beideLocales(); }
     void unlesbarerBruttopreis() {
         TRezeptForm f;
         FuelleAusRezept(f, *daten, beispiel());
@@ -181,7 +167,6 @@ private Q_SLOTS:
         }
     }
 
-    void mwstMinusHundertBehaeltNetto_data() { beideLocales(); }
     void mwstMinusHundertBehaeltNetto() {
         TRezept& r = beispiel();
         TRezeptForm f;
@@ -198,7 +183,6 @@ private Q_SLOTS:
     }
 
     // The sum is formed from the cells as shown; unreadable cells are left out.
-    void summeDerAngezeigtenPreise_data() { beideLocales(); }
     void summeDerAngezeigtenPreise() {
         TRezeptForm f;
         FuelleNeuesRezept(f, *daten);
@@ -210,7 +194,6 @@ private Q_SLOTS:
 
     // Line prices near the largest double add up beyond it: the figures fall back to 0
     // instead of showing an infinite value.
-    void ueberlauf_data() { beideLocales(); }
     void ueberlauf() {
         NeueZutat(*daten, QStringLiteral("Gold"), 1e308, 1);
         TRezept& r = NeuesRezept(*daten, QStringLiteral("X"), 1, 10, 0);
@@ -229,7 +212,6 @@ private Q_SLOTS:
         QCOMPARE(f.preise.kalkNetto, t("0,0000"));
     }
 
-    void neuesRezept_data() { beideLocales(); }
     void neuesRezept() {
         TRezeptForm f;
         f.bedarfsmenge = t("7,500");

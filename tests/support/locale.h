@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QTest>
 
 // Sets the default locale for the lifetime of the object.
 class TLocaleWahl {
@@ -13,3 +14,12 @@ public:
 private:
     QLocale vorher;
 };
+
+// Data for initTestCase_data(): every test function then runs once in a locale with a
+// decimal comma and once in one with a point; init() reads the row with
+// QFETCH_GLOBAL(QString, locale).
+inline void BeideLocales() {
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("komma") << QStringLiteral("de_DE");
+    QTest::newRow("punkt") << QStringLiteral("en_US");
+}

@@ -9,12 +9,6 @@
 
 #include <memory>
 
-namespace {
-QString t(const char* text) {
-    return QString::fromUtf8(text).replace(QLatin1Char(','), QLocale().decimalPoint());
-}
-} // namespace
-
 class TestMengen : public QObject {
     Q_OBJECT
 

@@ -16,9 +16,6 @@
 #include <memory>
 
 namespace {
-QString t(const char* text) {
-    return QString::fromUtf8(text).replace(QLatin1Char(','), QLocale().decimalPoint());
-}
 QStringList spalte(const TListe& l, int s) {
     QStringList z;
     for (qsizetype i = 0; i < l.anzahlZeilen(); ++i)

@@ -11,13 +11,6 @@
 
 #include <memory>
 
-namespace {
-// Expected texts are written with a comma; the point locale expects a point.
-QString t(const char* text) {
-    return QString::fromUtf8(text).replace(QLatin1Char(','), QLocale().decimalPoint());
-}
-} // namespace
-
 class TestRezeptForm : public QObject {
     Q_OBJECT
 

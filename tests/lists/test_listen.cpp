@@ -10,11 +10,6 @@
 
 namespace {
 
-// A text written with "," as decimal separator, in the current locale's form.
-QString t(const char* text) {
-    return QString::fromUtf8(text).replace(QLatin1Char(','), QLocale().decimalPoint());
-}
-
 QStringList zeile(std::initializer_list<const char*> zellen) {
     QStringList z;
     for (const char* c : zellen)

@@ -12,10 +12,6 @@ Q_DECLARE_METATYPE(TListenArt)
 
 namespace {
 
-QString t(const char* text) {
-    return QString::fromUtf8(text).replace(QLatin1Char(','), QLocale().decimalPoint());
-}
-
 QStringList zeile(std::initializer_list<const char*> zellen) {
     QStringList z;
     for (const char* c : zellen)

@@ -23,3 +23,9 @@ inline void BeideLocales() {
     QTest::newRow("komma") << QStringLiteral("de_DE");
     QTest::newRow("punkt") << QStringLiteral("en_US");
 }
+
+// A number text written with "," as decimal separator, in the current locale's form;
+// short, because expected tables use it in every row.
+inline QString t(const char* text) {
+    return QString::fromUtf8(text).replace(QLatin1Char(','), QLocale().decimalPoint());
+}

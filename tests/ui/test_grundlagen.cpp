@@ -1,0 +1,110 @@
+// The building blocks every window uses: numeric field, list view, error box.
+#include "core/fehler.h"
+#include "tests/support/locale.h"
+#include "tests/support/testmelder.h"
+#include "ui/fehlerbox.h"
+#include "ui/listenansicht.h"
+#include "ui/zahlfeld.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestGrundlagen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase_data() { BeideLocales(); }
+    void init() {
+        QFETCH_GLOBAL(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+    }
+
+    void zahlfeldLiestUndSchreibt() {
+        TZahlFeld f(2);
+        f.setzeBereich(1.0, 100.0);
+        QSignalSpy spy(&f, &TZahlFeld::geaendert);
+
+        f.setzeText(t("12,5"));
+        QCOMPARE(f.wert(), 12.5);
+        f.setzeText(QStringLiteral("x"));
+        QCOMPARE(f.wert(), 1.0); // unreadable counts as the minimum
+        f.setzeText(QStringLiteral("x"));
+        QCOMPARE(spy.count(), 3); // set by the program: the handler runs even unchanged
+
+        f.setzeText(QStringLiteral("1000"));
+        f.normalisiere();
+        QCOMPARE(f.text(), t("100,00"));
+        f.setzeWert(-3);
+        QCOMPARE(f.text(), t("1,00"));
+    }
+
+    void zahlfeldOhneGrenzenSchrittweise() {
+        TZahlFeld f(2);
+        f.setzeText(t("-0,5"));
+        f.stepBy(1);
+        QCOMPARE(f.text(), t("0,50"));
+        f.stepBy(-3);
+        QCOMPARE(f.text(), t("-2,50"));
+        QVERIFY(f.stepEnabled() & QAbstractSpinBox::StepDownEnabled);
+    }
+
+    void zahlfeldTastatur() {
+        TZahlFeld f(4);
+        f.show();
+        f.eingabe()->clear();
+        QTest::keyClicks(&f, QStringLiteral("3.25"));
+        QCOMPARE(f.text(), t("3,25")); // "." types the locale's separator
+        QTest::keyClicks(&f, QStringLiteral("kg"));
+        QCOMPARE(f.text(), t("3,25")); // letters are refused
+        QFocusEvent weg(QEvent::FocusOut);
+        QApplication::sendEvent(&f, &weg);
+        QCOMPARE(f.text(), t("3,2500"));
+    }
+
+    void listeZeigtUndWaehlt() {
+        TListenAnsicht a(QStringLiteral("Liste"));
+        TListe l;
+        l.setzeSpalten({{QStringLiteral("Name"), 150}, {QStringLiteral("Nr"), 0}});
+        l.zeilen = {{QStringLiteral("B"), QStringLiteral("4")},
+                    {QStringLiteral("A"), QStringLiteral("7")}};
+        QVERIFY(a.zeige(l).zeilen.isEmpty());
+        QVERIFY(a.isColumnHidden(1));
+        QVERIFY(!a.isColumnHidden(0));
+        QCOMPARE(a.model()->data(a.model()->index(1, 0)).toString(), QStringLiteral("A"));
+
+        QVERIFY(!a.gewaehlteNr());
+        QVERIFY(a.waehleNr(7));
+        QCOMPARE(a.gewaehlteZeile(), 1);
+        QCOMPARE(a.gewaehlteNr(), 7);
+        QVERIFY(!a.waehleNr(5));
+        QVERIFY(!a.gewaehlteZeile());
+
+        // A new list hands back the old one and clears the selection.
+        a.waehleZeile(0);
+        TListe alt = a.zeige(TListe(l));
+        QCOMPARE(alt, l);
+        QVERIFY(!a.gewaehlteZeile());
+
+        QSignalSpy klick(&a, &TListenAnsicht::spalteGeklickt);
+        a.setzeSortierbar(true);
+        Q_EMIT a.header()->sectionClicked(0);
+        QCOMPARE(klick.count(), 1);
+        QCOMPARE(klick.first().first().toInt(), 0);
+    }
+
+    void fehlerboxZeigtUnbehandelteFehler() {
+        TTestMelder m;
+        QVERIFY(!Behandle([] { throw TFehler(QStringLiteral("Read beyond end of file")); }));
+        QVERIFY(!Behandle([] { throw TAbbruch(); }));
+        QVERIFY(Behandle([] {}));
+        QCOMPARE(m.eintraege.size(), 1);
+        QCOMPARE(m.eintraege[0].text, QStringLiteral("Read beyond end of file."));
+        QCOMPARE(m.eintraege[0].titel, QStringLiteral("Rovasquet"));
+        QCOMPARE(m.eintraege[0].symbol, TSymbol::fehler);
+    }
+};
+
+QTEST_MAIN(TestGrundlagen)
+#include "test_grundlagen.moc"

@@ -1,0 +1,100 @@
+#include "ui/listenansicht.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+TListenAnsicht::TListenAnsicht(const QString& name, QWidget* parent)
+    : QTreeView(parent), daten(new TListenModell(this)) {
+    setModel(daten);
+    setAccessibleName(name);
+    setObjectName(name);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideRight);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setSectionsClickable(false);
+
+    // The selection keeps its colour without the focus.
+    QPalette p = palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight,
+               p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+
+    connect(header(), &QHeaderView::sectionClicked, this, &TListenAnsicht::spalteGeklickt);
+    connect(this, &QAbstractItemView::doubleClicked, this, &TListenAnsicht::zeileAktiviert);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TListenAnsicht::auswahlGeaendert);
+}
+
+TListe TListenAnsicht::zeige(TListe neu) {
+    const bool spaltenGleich = neu.spalten == daten->liste().spalten;
+    TListe alt = daten->setzeListe(std::move(neu));
+    if (!spaltenGleich)
+        setzeBreiten();
+    return alt;
+}
+
+void TListenAnsicht::setzeBreiten() {
+    const double faktor = logicalDpiX() / 96.0;
+    const QList<TSpalte>& spalten = daten->liste().spalten;
+    for (int i = 0; i < spalten.size(); ++i) {
+        setColumnHidden(i, spalten[i].breite == 0);
+        if (spalten[i].breite > 0)
+            header()->resizeSection(i, int(spalten[i].breite * faktor + 0.5));
+    }
+}
+
+void TListenAnsicht::setzeSortierbar(bool ja) {
+    header()->setSectionsClickable(ja);
+    header()->setSortIndicatorShown(ja);
+}
+
+void TListenAnsicht::zeigeSortierung(int spalte, Qt::SortOrder richtung) {
+    header()->setSortIndicator(spalte, richtung);
+}
+
+std::optional<qsizetype> TListenAnsicht::gewaehlteZeile() const {
+    const QModelIndexList zeilen = selectionModel()->selectedRows();
+    if (zeilen.isEmpty())
+        return std::nullopt;
+    return zeilen.constFirst().row();
+}
+
+std::optional<int> TListenAnsicht::gewaehlteNr() const {
+    const auto zeile = gewaehlteZeile();
+    return zeile ? liste().nr(*zeile) : std::nullopt;
+}
+
+void TListenAnsicht::waehleZeile(qsizetype zeile) {
+    if (zeile < 0 || zeile >= liste().anzahlZeilen()) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex index = daten->index(int(zeile), 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+}
+
+bool TListenAnsicht::waehleNr(int nr) {
+    const qsizetype zeile = liste().zeileMitNr(nr);
+    waehleZeile(zeile);
+    return zeile >= 0;
+}
+
+void TListenAnsicht::rolleZu(qsizetype zeile, int abstand) {
+    if (zeile < 0 || zeile >= liste().anzahlZeilen())
+        return;
+    const QRect r = visualRect(daten->index(int(zeile), 0));
+    const int pixel = int(abstand * logicalDpiY() / 96.0 + 0.5);
+    QScrollBar* leiste = verticalScrollBar();
+    leiste->setValue(leiste->value() + r.top() - pixel);
+}

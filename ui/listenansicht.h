@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ui/listenmodell.h"
+
+#include <QTreeView>
+
+#include <optional>
+
+// A read-only report list: whole-row single selection that stays visible when the list
+// loses the focus, column widths from the list (0 hides a column), and header clicks
+// reported as column numbers when the list is sortable.
+class TListenAnsicht : public QTreeView {
+    Q_OBJECT
+public:
+    explicit TListenAnsicht(const QString& name, QWidget* parent = nullptr);
+
+    TListenModell& modell() { return *daten; }
+    const TListe& liste() const { return daten->liste(); }
+
+    // Shows a new list with its column widths; hands back the previous list.
+    TListe zeige(TListe neu);
+    void setzeSortierbar(bool ja);
+    // Marks the sort column in the header; the caller knows which way is up.
+    void zeigeSortierung(int spalte, Qt::SortOrder richtung);
+
+    std::optional<qsizetype> gewaehlteZeile() const;
+    // The "Nr" cell of the selected row.
+    std::optional<int> gewaehlteNr() const;
+    // Selects a row (none for -1) without scrolling.
+    void waehleZeile(qsizetype zeile);
+    // Selects the row whose "Nr" cell holds nr, if any; true when found.
+    bool waehleNr(int nr);
+    // Scrolls so that the row stands `abstand` pixels (at 96 dpi) below the top of the
+    // visible area, as far as the list can scroll.
+    void rolleZu(qsizetype zeile, int abstand);
+
+Q_SIGNALS:
+    void spalteGeklickt(int spalte);
+    void zeileAktiviert(); // double click on a row
+    void auswahlGeaendert();
+
+private:
+    void setzeBreiten();
+    TListenModell* daten;
+};

@@ -1,0 +1,107 @@
+#include "ui/zahlfeld.h"
+
+#include "core/zahlen.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <algorithm>
+
+TZahlFeld::TZahlFeld(int stellen, QWidget* parent) : QAbstractSpinBox(parent), nachkomma(stellen) {
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setKeyboardTracking(true);
+    lineEdit()->setText(ZahlFest(0.0, nachkomma));
+    connect(lineEdit(), &QLineEdit::textChanged, this, &TZahlFeld::geaendert);
+}
+
+void TZahlFeld::setzeBereich(std::optional<double> neuMin, std::optional<double> neuMax) {
+    min = neuMin;
+    max = neuMax;
+}
+
+QString TZahlFeld::text() const {
+    return lineEdit()->text();
+}
+
+void TZahlFeld::setzeText(const QString& t) {
+    if (lineEdit()->text() == t) {
+        // The program sets the field: its handler runs even when nothing changes.
+        Q_EMIT geaendert(t);
+        return;
+    }
+    lineEdit()->setText(t);
+}
+
+double TZahlFeld::begrenzt(double w) const {
+    if (min)
+        w = std::max(w, *min);
+    if (max)
+        w = std::min(w, *max);
+    return w;
+}
+
+double TZahlFeld::wert() const {
+    return LiesZahl(text()).value_or(minimum());
+}
+
+void TZahlFeld::setzeWert(double w) {
+    setzeText(ZahlFest(begrenzt(w), nachkomma));
+}
+
+void TZahlFeld::normalisiere() {
+    const QString neu = ZahlFest(begrenzt(wert()), nachkomma);
+    if (neu != text())
+        lineEdit()->setText(neu);
+}
+
+void TZahlFeld::stepBy(int schritte) {
+    if (isReadOnly())
+        return;
+    setzeWert(wert() + schritte * schritt);
+    selectAll();
+}
+
+QAbstractSpinBox::StepEnabled TZahlFeld::stepEnabled() const {
+    if (isReadOnly())
+        return StepNone;
+    const double w = wert();
+    StepEnabled e = StepNone;
+    if (!max || w < *max)
+        e |= StepUpEnabled;
+    if (!min || w > *min)
+        e |= StepDownEnabled;
+    return e;
+}
+
+QValidator::State TZahlFeld::validate(QString& eingabe, int&) const {
+    // Only what can be part of a number; whether it reads as one is decided on use.
+    const QString komma = QLocale().decimalPoint();
+    for (qsizetype i = 0; i < eingabe.size(); ++i) {
+        const QChar c = eingabe[i];
+        if (c.isDigit() || c == u'-' || c == u'+' || c == u'e' || c == u'E' || c == u' ')
+            continue;
+        if (QStringView(eingabe).mid(i).startsWith(komma)) {
+            i += komma.size() - 1;
+            continue;
+        }
+        return QValidator::Invalid;
+    }
+    return QValidator::Acceptable;
+}
+
+void TZahlFeld::focusOutEvent(QFocusEvent* e) {
+    QAbstractSpinBox::focusOutEvent(e);
+    if (!isReadOnly())
+        normalisiere();
+}
+
+void TZahlFeld::keyPressEvent(QKeyEvent* e) {
+    const QString komma = QLocale().decimalPoint();
+    if (e->text() == QLatin1String(".") && komma != QLatin1String(".") && !isReadOnly()) {
+        lineEdit()->insert(komma);
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(e);
+}

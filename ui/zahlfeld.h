@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <QString>
+
+#include <optional>
+
+// A numeric entry field. It holds the text the user typed; the number it stands for is
+// that text read in the current locale, or the field's minimum when it does not read as
+// one. Leaving the field rewrites the text fixed with the field's decimals and moves it
+// into the range; "." types the locale's decimal separator; up and down step by
+// `schritt`. Every change of the text, by the user or by the program, emits geaendert.
+class TZahlFeld : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    explicit TZahlFeld(int stellen, QWidget* parent = nullptr);
+
+    // The bounds; without a minimum an unreadable text counts as 0.
+    void setzeBereich(std::optional<double> min, std::optional<double> max);
+    void setzeSchritt(double s) { schritt = s; }
+    int stellen() const { return nachkomma; }
+    double minimum() const { return min.value_or(0.0); }
+
+    QString text() const;
+    // Sets the text as it stands and runs the change handlers.
+    void setzeText(const QString& t);
+    // The value of the text, or the minimum when the text does not read as a number.
+    double wert() const;
+    // Sets the value fixed with the field's decimals, moved into the range.
+    void setzeWert(double w);
+    // Rewrites the text fixed with its decimals and moved into the range, as leaving the
+    // field does.
+    void normalisiere();
+
+    // The line edit inside, for tests and for key handling.
+    QLineEdit* eingabe() const { return lineEdit(); }
+
+    void stepBy(int schritte) override;
+    StepEnabled stepEnabled() const override;
+    QValidator::State validate(QString& eingabe, int& pos) const override;
+
+Q_SIGNALS:
+    void geaendert(const QString& text);
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    double begrenzt(double w) const;
+
+    int nachkomma;
+    double schritt = 1.0;
+    std::optional<double> min;
+    std::optional<double> max;
+};

@@ -3,6 +3,7 @@
 
 #include "core/fehler.h"
 #include "core/uhr.h"
+#include "ormisto_version.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -25,6 +26,7 @@ QString hilfe() {
         "  --locale NAME   Gebietsschema für Zahlen, Daten und Textvergleich (z. B. de_DE,\n"
         "                  en_US); ohne die Option gilt das des Systems.\n"
         "  --help          zeigt diese Hilfe.\n"
+        "  --version       zeigt die Versionsnummer.\n"
         "\n"
         "Befehle:\n");
     for (const TBefehl& b : alleBefehle())
@@ -57,6 +59,10 @@ int fuehreAus(const QStringList& args) {
     while (i < args.size() && args[i].startsWith(QLatin1String("--"))) {
         if (args[i] == QLatin1String("--help")) {
             DruckeText(hilfe());
+            return 0;
+        }
+        if (args[i] == QLatin1String("--version")) {
+            DruckeText(QStringLiteral("ormisto-cli %1\n").arg(QLatin1String(OrmistoVersion)));
             return 0;
         }
         if (args[i] == QLatin1String("--locale")) {

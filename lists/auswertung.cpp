@@ -1,5 +1,7 @@
 #include "lists/auswertung.h"
 
+#include "core/datumstext.h"
+#include "core/fehler.h"
 #include "core/zahlen.h"
 #include "costing/preise.h"
 
@@ -129,7 +131,25 @@ QString Monatskuerzel(int monat) {
     return monat >= 1 && monat <= 12 ? QString::fromUtf8(kuerzel[size_t(monat - 1)]) : QString();
 }
 
+QDate FruehestesAuswertungsdatum() {
+    return QDate(ErstesAuswertungsjahr, 1, 1);
+}
+
+QDate SpaetestesAuswertungsdatum() {
+    return QDate(LetztesAuswertungsjahr, 12, 31);
+}
+
+bool ImAuswertungsbereich(QDate tag) {
+    return tag.isValid() && tag >= FruehestesAuswertungsdatum() &&
+           tag <= SpaetestesAuswertungsdatum();
+}
+
 std::optional<TAuswertungsWerte> BerechneAuswertung(const TDaten& d, const TAuswertungsWahl& w) {
+    for (const QDate& tag : {w.start, w.ende})
+        if (!ImAuswertungsbereich(tag))
+            throw TFehler(QStringLiteral("Die Auswertung umfasst nur die Zeit vom %1 bis zum %2")
+                              .arg(KurzesDatum(FruehestesAuswertungsdatum()),
+                                   KurzesDatum(SpaetestesAuswertungsdatum())));
     if (w.start > w.ende)
         return std::nullopt;
     const qint64 erster = monatsZahl(w.start.year(), w.start.month());

@@ -24,6 +24,15 @@ struct TAuswertungsWahl {
     QDate ende;
 };
 
+// The dates an evaluation may span, for the date fields, the command line and the
+// engine alike: three centuries are 3 600 months, a table of a few megabytes, where
+// years 1 to 65535 would ask for gigabytes.
+inline constexpr int ErstesAuswertungsjahr = 1900;
+inline constexpr int LetztesAuswertungsjahr = 2199;
+QDate FruehestesAuswertungsdatum(); // 1 January 1900
+QDate SpaetestesAuswertungsdatum(); // 31 December 2199
+bool ImAuswertungsbereich(QDate tag);
+
 // "Alle", "Alle Produkte", "Alle Dienstleistungen", then the 40 groups.
 inline constexpr int AuswertungsZeilen = 43;
 
@@ -42,6 +51,7 @@ struct TAuswertungsWerte {
 };
 
 // The figures of every row and month; nothing when the start lies after the end.
+// Throws TFehler when a date is invalid or outside the evaluation's range.
 // One pass over all sales; each cell is summed in the order of the recipes and then of
 // their sales, as a row-by-row, month-by-month walk would sum it.
 std::optional<TAuswertungsWerte> BerechneAuswertung(const TDaten& d, const TAuswertungsWahl& w);

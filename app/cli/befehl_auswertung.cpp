@@ -9,11 +9,27 @@ QStringList AuswertungsOptionen() {
     return {QStringLiteral("start"), QStringLiteral("ende"), QStringLiteral("kennzahl")};
 }
 
+namespace {
+
+// A date option inside the evaluation's range; a date beyond it is wrong usage, as the
+// window's date fields do not accept it either.
+QDate auswertungsdatum(const TArgumente& a, const QString& name, QDate vorgabe) {
+    const QDate tag = a.datum(name, vorgabe);
+    if (a.wert(name) && !ImAuswertungsbereich(tag))
+        throw TNutzungsFehler(QStringLiteral("--%1 erwartet ein Datum von %2 bis %3, nicht \"%4\"")
+                                  .arg(name, FruehestesAuswertungsdatum().toString(Qt::ISODate),
+                                       SpaetestesAuswertungsdatum().toString(Qt::ISODate),
+                                       *a.wert(name)));
+    return tag;
+}
+
+} // namespace
+
 TAuswertungsWahl AuswertungsWahl(const TArgumente& a) {
     const QDate heute = TUhr::heute();
     TAuswertungsWahl w;
-    w.start = a.datum(QStringLiteral("start"), QDate(heute.year(), 1, 1));
-    w.ende = a.datum(QStringLiteral("ende"), heute);
+    w.start = auswertungsdatum(a, QStringLiteral("start"), QDate(heute.year(), 1, 1));
+    w.ende = auswertungsdatum(a, QStringLiteral("ende"), heute);
     w.kennzahl = int(a.ganzzahl(QStringLiteral("kennzahl"), 0, 4, 0));
     w.modus = a.schalter(QStringLiteral("simulation")) ? TAuswertungsModus::simulation
                                                        : TAuswertungsModus::original;

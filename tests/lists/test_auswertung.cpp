@@ -1,3 +1,4 @@
+#include "core/fehler.h"
 #include "core/zahlen.h"
 #include "lists/auswertung.h"
 #include "lists/verkauf.h"
@@ -303,6 +304,21 @@ private Q_SLOTS:
         DateTimePicker1Change(w);
         QCOMPARE(w.start, QDate(2024, 2, 1));
         QCOMPARE(w.ende, QDate(2024, 9, 1));
+    }
+
+    // Three centuries at most: a range of years 1 to 65535 would need gigabytes.
+    void bereichDerDaten() {
+        TDaten d;
+        const QDate erster = FruehestesAuswertungsdatum(), letzter = SpaetestesAuswertungsdatum();
+        QCOMPARE(erster, QDate(1900, 1, 1));
+        QCOMPARE(letzter, QDate(2199, 12, 31));
+        const auto t = FillAuswertung(d, wahl(0, Modus::original, erster, letzter));
+        QCOMPARE(t->anzahlSpalten(), 1 + 300 * 12);
+        for (const auto& [start, ende] :
+             {std::pair{erster.addDays(-1), letzter}, std::pair{erster, letzter.addDays(1)},
+              std::pair{QDate(1, 1, 1), QDate(9999, 12, 31)}, std::pair{QDate(), letzter}})
+            QVERIFY_THROWS_EXCEPTION(TFehler,
+                                     BerechneAuswertung(d, wahl(0, Modus::original, start, ende)));
     }
 };
 

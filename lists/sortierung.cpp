@@ -7,6 +7,9 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -264,4 +267,124 @@ void SortiereListe(TListe& liste, TListenArt art, int32_t sortspalte, bool sortd
     for (qsizetype zeile : reihe)
         geordnet.append(std::move(liste.zeilen[zeile]));
     liste.zeilen = std::move(geordnet);
+}
+
+TSortSchluessel::TSortSchluessel(TListenArt a, qsizetype zeilen) : art(a) {
+    neu(zeilen);
+}
+
+void TSortSchluessel::neu(qsizetype zeilen) {
+    herkunft.resize(size_t(zeilen));
+    std::iota(herkunft.begin(), herkunft.end(), 0u);
+    textRaenge.clear();
+    zahlWerte.clear();
+}
+
+const std::vector<uint32_t>& TSortSchluessel::raenge(const TListe& liste, int32_t spalte) {
+    if (auto it = textRaenge.find(spalte); it != textRaenge.end())
+        return it->second;
+    TReihe reihe(herkunft.size());
+    std::iota(reihe.begin(), reihe.end(), qsizetype(0));
+    const std::vector<uint32_t> rang = Raenge(liste, collator, reihe, spalte);
+    std::vector<uint32_t> nachHerkunft(rang.size());
+    for (size_t i = 0; i < rang.size(); ++i)
+        nachHerkunft[herkunft[i]] = rang[i];
+    return textRaenge.emplace(spalte, std::move(nachHerkunft)).first->second;
+}
+
+const std::vector<double>& TSortSchluessel::zahlen(const TListe& liste, int32_t spalte) {
+    if (auto it = zahlWerte.find(spalte); it != zahlWerte.end())
+        return it->second;
+    std::vector<double> werte(herkunft.size());
+    for (size_t i = 0; i < herkunft.size(); ++i)
+        werte[herkunft[i]] = ZellZahl(ZellText(liste.zeilen[qsizetype(i)], spalte))
+                                 .value_or(std::numeric_limits<double>::quiet_NaN());
+    return zahlWerte.emplace(spalte, std::move(werte)).first->second;
+}
+
+void TSortSchluessel::sortiere(TListe& liste, int32_t sortspalte, bool sortdir) {
+    const size_t n = size_t(liste.zeilen.size());
+    if (n != herkunft.size())
+        neu(qsizetype(n));
+    if (n < 2)
+        return;
+    // The new order as positions of the rows as they stand now.
+    std::vector<uint32_t> folge;
+    folge.reserve(n);
+
+    // By the ranks of column `erste`, runs of equal ranks by column `zweite` (none when
+    // negative), both in one direction; stable.
+    const auto nachText = [&](int32_t erste, int32_t zweite, bool umgekehrt) {
+        const std::vector<uint32_t>& r1 = raenge(liste, erste);
+        std::vector<std::pair<uint32_t, uint32_t>> e(n);
+        for (size_t i = 0; i < n; ++i)
+            e[i] = {r1[herkunft[i]], uint32_t(i)};
+        const auto vor = [umgekehrt](const auto& a, const auto& b) {
+            return umgekehrt ? b.first < a.first : a.first < b.first;
+        };
+        std::stable_sort(e.begin(), e.end(), vor);
+        const std::vector<uint32_t>* r2 = nullptr;
+        for (size_t i = 0; zweite >= 0 && i < n;) {
+            size_t j = i + 1;
+            while (j < n && e[j].first == e[i].first)
+                ++j;
+            if (j - i > 1) {
+                if (!r2)
+                    r2 = &raenge(liste, zweite);
+                for (size_t k = i; k < j; ++k)
+                    e[k].first = (*r2)[herkunft[e[k].second]];
+                std::stable_sort(e.begin() + qsizetype(i), e.begin() + qsizetype(j), vor);
+            }
+            i = j;
+        }
+        for (const auto& [rang, zeile] : e)
+            folge.push_back(zeile);
+    };
+
+    switch (SpaltenArt(art, sortspalte)) {
+    case TSpaltenArt::name:
+        nachText(0, Stichspalte, sortdir);
+        break;
+    case TSpaltenArt::text:
+        nachText(sortspalte, 0, sortdir);
+        break;
+    case TSpaltenArt::zahl: {
+        const std::vector<double>& werte = zahlen(liste, sortspalte);
+        std::vector<std::pair<double, uint32_t>> lesbar;
+        lesbar.reserve(n);
+        std::vector<std::pair<uint32_t, uint32_t>> unlesbar;
+        for (size_t i = 0; i < n; ++i) {
+            const double w = werte[herkunft[i]];
+            if (std::isnan(w))
+                unlesbar.emplace_back(0, uint32_t(i));
+            else
+                lesbar.emplace_back(w, uint32_t(i));
+        }
+        std::stable_sort(lesbar.begin(), lesbar.end(), [sortdir](const auto& a, const auto& b) {
+            return sortdir ? a.first < b.first : a.first > b.first;
+        });
+        if (unlesbar.size() > 1) {
+            const std::vector<uint32_t>& namen = raenge(liste, 0);
+            for (auto& [rang, zeile] : unlesbar)
+                rang = namen[herkunft[zeile]];
+            std::stable_sort(unlesbar.begin(), unlesbar.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+        }
+        for (const auto& [w, zeile] : lesbar)
+            folge.push_back(zeile);
+        for (const auto& [rang, zeile] : unlesbar)
+            folge.push_back(zeile);
+        break;
+    }
+    }
+
+    QList<QStringList> geordnet;
+    geordnet.reserve(qsizetype(n));
+    std::vector<uint32_t> neueHerkunft(n);
+    for (size_t k = 0; k < n; ++k) {
+        geordnet.append(std::move(liste.zeilen[qsizetype(folge[k])]));
+        neueHerkunft[k] = herkunft[folge[k]];
+    }
+    liste.zeilen = std::move(geordnet);
+    herkunft = std::move(neueHerkunft);
 }

@@ -26,6 +26,93 @@ QFont Fettschrift(int dpi) {
     return f;
 }
 
+// Each column as wide as its widest text: the caption in bold, the cells regular. The
+// width of every cell goes to `zellbreiten`, row by row, when it is given.
+QList<int> GemesseneBreiten(const TListe& liste, const QFontMetrics& fett,
+                            const QFontMetrics& normal, QList<int>* zellbreiten = nullptr) {
+    const qsizetype n = liste.anzahlSpalten();
+    QList<int> breiten(n, 0);
+    for (qsizetype i = 0; i < n; ++i)
+        breiten[i] = fett.horizontalAdvance(liste.spalten[i].titel);
+    if (zellbreiten)
+        zellbreiten->fill(0, liste.anzahlZeilen() * n);
+    for (qsizetype r = 0; r < liste.anzahlZeilen(); ++r) {
+        const QStringList& zeile = liste.zeilen[r];
+        const qsizetype m = std::min(n, zeile.size());
+        for (qsizetype i = 0; i < m; ++i) {
+            if (zeile[i].isEmpty())
+                continue;
+            const int b = normal.horizontalAdvance(zeile[i]);
+            breiten[i] = std::max(breiten[i], b);
+            if (zellbreiten)
+                (*zellbreiten)[r * n + i] = b;
+        }
+    }
+    return breiten;
+}
+
+// Umbrechen for a text whose whole width is known.
+QStringList Umbrechen(const QString& text, int textbreite, int breite,
+                      const QFontMetrics& schrift) {
+    if (text.isEmpty())
+        return {};
+    if (textbreite <= breite)
+        return {text};
+    QList<qsizetype> grenzen; // the end of every character as the reader sees it
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype g = finder.toNextBoundary(); g > 0; g = finder.toNextBoundary())
+        grenzen << g;
+    const auto weite = [&](qsizetype von, qsizetype bis) {
+        return schrift.horizontalAdvance(QStringView(text).mid(von, bis - von).toString());
+    };
+
+    QStringList zeilen;
+    qsizetype von = 0, k = 0; // line start, index of its first character's end
+    // A first character too wide for the column leaves the first line empty.
+    if (weite(0, grenzen[0]) > breite)
+        zeilen << QString();
+    while (k < grenzen.size()) {
+        // A line holds at least one character, and as many more as fit: the longest
+        // prefix that fits, found by halving, since a longer text is never narrower.
+        qsizetype gut = k, schlecht = grenzen.size();
+        while (schlecht - gut > 1) {
+            const qsizetype mitte = gut + (schlecht - gut) / 2;
+            if (weite(von, grenzen[mitte]) <= breite)
+                gut = mitte;
+            else
+                schlecht = mitte;
+        }
+        zeilen << text.mid(von, grenzen[gut] - von);
+        von = grenzen[gut];
+        k = gut + 1;
+    }
+    return zeilen;
+}
+
+// The measured widths, or an equal share for all but the 24th column when they do not
+// fit the printable width together.
+QList<int> VerteileBreiten(QList<int> breiten, int druckbreite, int abstand) {
+    const qsizetype n = breiten.size();
+    qint64 flexSumme = 0, festSumme = 0;
+    int flexAnzahl = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i == festeSpalte) {
+            festSumme += abstand + breiten[i];
+        } else {
+            flexSumme += abstand + breiten[i];
+            ++flexAnzahl;
+        }
+    }
+    const qint64 verfuegbar = druckbreite - festSumme;
+    if (flexSumme > verfuegbar && flexAnzahl > 0) {
+        const int anteil = int(verfuegbar / flexAnzahl - abstand);
+        for (qsizetype i = 0; i < n; ++i)
+            if (i != festeSpalte)
+                breiten[i] = anteil;
+    }
+    return breiten;
+}
+
 // One table printout: the state its routines share while the pages are drawn.
 class TTabellendruck {
 public:
@@ -54,7 +141,9 @@ private:
     const int druckbreite;
     const int unten; // the bottom limit
     const QFontMetrics* metrik = &textMetrik;
-    QList<int> breiten; // measured once: every page repeats the same caption row
+    // Measured once: every page repeats the same caption row.
+    QList<int> breiten;
+    QList<int> zellbreiten; // every cell's width, row by row
     int y = 0;
     int ersteZeile = 0; // where the first row of the page begins
 };
@@ -87,7 +176,8 @@ void TTabellendruck::NeueSeite() {
 
 void TTabellendruck::DruckeSpaltenkopf() {
     if (breiten.isEmpty() && liste.anzahlSpalten() > 0)
-        breiten = Spaltenbreiten(liste, druckbreite, masse.abstand, fettMetrik, textMetrik);
+        breiten = VerteileBreiten(GemesseneBreiten(liste, fettMetrik, textMetrik, &zellbreiten),
+                                  druckbreite, masse.abstand);
     p.setFont(fett);
     metrik = &fettMetrik;
     const int lh = fettMetrik.height();
@@ -135,7 +225,8 @@ void TTabellendruck::DruckeTabelle(const QString& title, const QStringList& str)
     for (qsizetype r = 0; r < liste.anzahlZeilen(); ++r) {
         int h = lh;
         for (qsizetype i = 0; i < spalten; ++i) {
-            zellen[i] = Umbrechen(liste.zelle(r, i), breiten[i], textMetrik);
+            zellen[i] =
+                Umbrechen(liste.zelle(r, i), zellbreiten[r * spalten + i], breiten[i], textMetrik);
             h = std::max(h, Hoehe(zellen[i]));
         }
         // The break test guesses the next row's height from the last one; a taller row
@@ -177,61 +268,11 @@ TTabellenMasse::TTabellenMasse(int dpi)
 
 QList<int> Spaltenbreiten(const TListe& liste, int druckbreite, int abstand,
                           const QFontMetrics& fett, const QFontMetrics& normal) {
-    const qsizetype n = liste.anzahlSpalten();
-    QList<int> breiten(n, 0);
-    for (qsizetype i = 0; i < n; ++i)
-        breiten[i] = fett.horizontalAdvance(liste.spalten[i].titel);
-    for (const QStringList& zeile : liste.zeilen) {
-        const qsizetype m = std::min(n, zeile.size());
-        for (qsizetype i = 0; i < m; ++i)
-            if (!zeile[i].isEmpty())
-                breiten[i] = std::max(breiten[i], normal.horizontalAdvance(zeile[i]));
-    }
-
-    qint64 flexSumme = 0, festSumme = 0;
-    int flexAnzahl = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (i == festeSpalte) {
-            festSumme += abstand + breiten[i];
-        } else {
-            flexSumme += abstand + breiten[i];
-            ++flexAnzahl;
-        }
-    }
-    const qint64 verfuegbar = druckbreite - festSumme;
-    if (flexSumme > verfuegbar && flexAnzahl > 0) {
-        const int anteil = int(verfuegbar / flexAnzahl - abstand);
-        for (qsizetype i = 0; i < n; ++i)
-            if (i != festeSpalte)
-                breiten[i] = anteil;
-    }
-    return breiten;
+    return VerteileBreiten(GemesseneBreiten(liste, fett, normal), druckbreite, abstand);
 }
 
 QStringList Umbrechen(const QString& text, int breite, const QFontMetrics& schrift) {
-    if (text.isEmpty())
-        return {};
-    // Most cells fit their column, which spares measuring every prefix.
-    if (schrift.horizontalAdvance(text) <= breite)
-        return {text};
-    QStringList zeilen;
-    QString zeile;
-    // Characters as the reader sees them: a surrogate pair or an accent stays whole.
-    QTextBoundaryFinder grenzen(QTextBoundaryFinder::Grapheme, text);
-    qsizetype von = 0;
-    for (qsizetype bis = grenzen.toNextBoundary(); bis > 0; bis = grenzen.toNextBoundary()) {
-        const QStringView zeichen = QStringView(text).mid(von, bis - von);
-        const qsizetype bisher = zeile.size();
-        zeile += zeichen;
-        if (schrift.horizontalAdvance(zeile) > breite) {
-            zeilen << zeile.left(bisher);
-            zeile.remove(0, bisher);
-        }
-        von = bis;
-    }
-    if (!zeile.isEmpty())
-        zeilen << zeile;
-    return zeilen;
+    return Umbrechen(text, text.isEmpty() ? 0 : schrift.horizontalAdvance(text), breite, schrift);
 }
 
 void DruckeTabelle(QPainter& p, const TSeiten& seiten, const QString& title,

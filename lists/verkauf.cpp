@@ -1,5 +1,6 @@
 #include "lists/verkauf.h"
 
+#include "core/datumstext.h"
 #include "core/fehler.h"
 #include "core/texte.h"
 #include "core/zahlen.h"
@@ -79,10 +80,11 @@ TListe Verkaufsliste(const TRezept& r) {
                         {QStringLiteral("Menge"), 75}});
     const QString name = Text(r.name);
     const QLocale locale;
+    // Sales may span centuries: two-digit years would make 1924 read as 2024.
+    const QString datumsformat = KurzesDatumsformat();
     for (uint32_t i = 0; i < anzahlVerkaeufe(r); ++i) {
         const TVerkauf& v = *r.verkaeufe->at<TVerkauf>(i);
-        liste.zeilen.append({name,
-                             locale.toString(QDate(v.jahr, v.monat, v.tag), QLocale::ShortFormat),
+        liste.zeilen.append({name, locale.toString(QDate(v.jahr, v.monat, v.tag), datumsformat),
                              ZahlFest(v.umsatzbrutto, 2), ZahlFest(v.menge, 0)});
     }
     return liste;

@@ -152,10 +152,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("zeile0");
         QTest::newRow("de") << QStringLiteral("de_DE")
-                            << QStringList{QStringLiteral("Käsebrot"), QStringLiteral("15.06.24"),
+                            << QStringList{QStringLiteral("Käsebrot"), QStringLiteral("15.06.2024"),
                                            QStringLiteral("30,00"), QStringLiteral("3")};
         QTest::newRow("en") << QStringLiteral("en_US")
-                            << QStringList{QStringLiteral("Käsebrot"), QStringLiteral("6/15/24"),
+                            << QStringList{QStringLiteral("Käsebrot"), QStringLiteral("6/15/2024"),
                                            QStringLiteral("30.00"), QStringLiteral("3")};
     }
     void liste() {
@@ -189,7 +189,7 @@ private Q_SLOTS:
         QCOMPARE(satz(r, 0).menge, 1);
         QCOMPARE(satz(r, 1).tag, 17);
         QCOMPARE(satz(r, 1).menge, 3);
-        QCOMPARE(Verkaufsliste(r).zelle(1, 1), QStringLiteral("17.06.24"));
+        QCOMPARE(Verkaufsliste(r).zelle(1, 1), QStringLiteral("17.06.2024"));
 
         QVERIFY_THROWS_EXCEPTION(TFehler, LoescheVerkauf(r, 2));
         QVERIFY_THROWS_EXCEPTION(TFehler, LoescheVerkauf(r, -1));

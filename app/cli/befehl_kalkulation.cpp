@@ -1,5 +1,5 @@
 // The recipe dialog's calculation of one recipe, and optionally the amount dialog.
-#include "app/cli/befehle.h"
+#include "app/cli/befehl_kalkulation.h"
 
 #include "core/daten.h"
 #include "core/fehler.h"
@@ -8,6 +8,33 @@
 #include "exchange/csvexport.h"
 
 #include <QRegularExpression>
+
+TRezeptArgument RezeptArgument(const TArgumente& a) {
+    const auto nrText = a.wert(QStringLiteral("rezept"));
+    if (!nrText)
+        throw TNutzungsFehler(QStringLiteral("--rezept fehlt"));
+    static const QRegularExpression ganzzahl(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!ganzzahl.match(*nrText).hasMatch())
+        throw TNutzungsFehler(
+            QStringLiteral("--rezept erwartet eine ganze Zahl, nicht \"%1\"").arg(*nrText));
+    // Negative and huge numbers are well-formed; they name no recipe.
+    bool ok = false;
+    const qint64 gelesen = nrText->toLongLong(&ok, 10);
+    return {*nrText, ok ? gelesen : -1};
+}
+
+void FuelleRezeptDialog(TRezeptForm& form, const TDaten& daten, const TRezeptArgument& r) {
+    if (r.nr < 0 || r.nr >= qint64(daten.anzahlRezepte()))
+        throw TFehler(daten.anzahlRezepte() == 0
+                          ? QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
+                                           "sie enthält keine Rezepte")
+                                .arg(r.text)
+                          : QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
+                                           "gültig sind 0 bis %2")
+                                .arg(r.text)
+                                .arg(daten.anzahlRezepte() - 1));
+    FuelleAusRezept(form, daten, daten.rezept(uint32_t(r.nr)));
+}
 
 namespace {
 
@@ -27,31 +54,11 @@ void preise(QByteArray& aus, const TProMengeneinheit& p) {
 int kalkulation(const TArgumente& a) {
     a.hoechstens(1);
     const QString datei = a.position(0, QStringLiteral("DATEI"));
-    const auto nrText = a.wert(QStringLiteral("rezept"));
-    if (!nrText)
-        throw TNutzungsFehler(QStringLiteral("--rezept fehlt"));
-    static const QRegularExpression ganzzahl(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!ganzzahl.match(*nrText).hasMatch())
-        throw TNutzungsFehler(
-            QStringLiteral("--rezept erwartet eine ganze Zahl, nicht \"%1\"").arg(*nrText));
-    // Negative and huge numbers are well-formed; they name no recipe.
-    bool ok = false;
-    const qint64 gelesen = nrText->toLongLong(&ok, 10);
-    const qint64 nr = ok ? gelesen : -1;
+    const TRezeptArgument rezept = RezeptArgument(a);
     TDaten daten;
     LadeDatei(daten, datei);
-    if (nr < 0 || nr >= qint64(daten.anzahlRezepte()))
-        throw TFehler(daten.anzahlRezepte() == 0
-                          ? QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
-                                           "sie enthält keine Rezepte")
-                                .arg(*nrText)
-                          : QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
-                                           "gültig sind 0 bis %2")
-                                .arg(*nrText)
-                                .arg(daten.anzahlRezepte() - 1));
-
     TRezeptForm form;
-    FuelleAusRezept(form, daten, daten.rezept(uint32_t(nr)));
+    FuelleRezeptDialog(form, daten, rezept);
 
     QByteArray aus;
     zeile(aus, u"Name:", form.name);

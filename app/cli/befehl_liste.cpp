@@ -1,5 +1,5 @@
 // The three main lists as the main window shows and exports them.
-#include "app/cli/befehle.h"
+#include "app/cli/befehl_liste.h"
 
 #include "core/daten.h"
 #include "core/uhr.h"
@@ -7,38 +7,52 @@
 #include "lists/listen.h"
 #include "lists/sortierung.h"
 
+QStringList ListenOptionen() {
+    return {QStringLiteral("filter"), QStringLiteral("tag"), QStringLiteral("sortspalte")};
+}
+
+TListenArt ListenArt(const QString& name) {
+    if (name == QLatin1String("zutaten"))
+        return TListenArt::zutaten;
+    if (name == QLatin1String("rezepte"))
+        return TListenArt::rezepte;
+    if (name == QLatin1String("verkaeufe"))
+        return TListenArt::verkaeufe;
+    throw TNutzungsFehler(
+        QStringLiteral("Unbekannte Liste %1 (zutaten, rezepte oder verkaeufe)").arg(name));
+}
+
+TListenWahl ListenWahl(const TArgumente& a, TListenArt art) {
+    TListenWahl w;
+    w.art = art;
+    w.filter = int(a.ganzzahl(QStringLiteral("filter"), 0, FilterAnzahl - 1, 0));
+    w.tag = a.datum(QStringLiteral("tag"), TUhr::heute());
+    const int spalten = art == TListenArt::zutaten ? 8 : art == TListenArt::rezepte ? 10 : 11;
+    w.sortspalte = int32_t(a.ganzzahl(QStringLiteral("sortspalte"), 0, spalten - 1, 0));
+    w.sortdir = a.schalter(QStringLiteral("umgekehrt"));
+    return w;
+}
+
+TListe Liste(const TDaten& daten, const TListenWahl& w) {
+    TListe l = w.art == TListenArt::zutaten   ? ZutatenListe(daten)
+               : w.art == TListenArt::rezepte ? RezeptListe(daten, w.filter)
+                                              : VerkaufsListe(daten, w.filter, w.tag);
+    SortiereListe(l, w.art, w.sortspalte, w.sortdir);
+    return l;
+}
+
 namespace {
 
 int liste(const TArgumente& a) {
     a.hoechstens(2);
     const QString art = a.position(0, QStringLiteral("zutaten|rezepte|verkaeufe"));
     const QString datei = a.position(1, QStringLiteral("DATEI"));
-    TListenArt listenArt;
-    if (art == QLatin1String("zutaten"))
-        listenArt = TListenArt::zutaten;
-    else if (art == QLatin1String("rezepte"))
-        listenArt = TListenArt::rezepte;
-    else if (art == QLatin1String("verkaeufe"))
-        listenArt = TListenArt::verkaeufe;
-    else
-        throw TNutzungsFehler(
-            QStringLiteral("Unbekannte Liste %1 (zutaten, rezepte oder verkaeufe)").arg(art));
-    const int filter = int(a.ganzzahl(QStringLiteral("filter"), 0, FilterAnzahl - 1, 0));
-    const QDate tag = a.datum(QStringLiteral("tag"), TUhr::heute());
-    const int spalten = listenArt == TListenArt::zutaten   ? 8
-                        : listenArt == TListenArt::rezepte ? 10
-                                                           : 11;
-    const auto sortspalte = int32_t(a.ganzzahl(QStringLiteral("sortspalte"), 0, spalten - 1, 0));
-    const bool sortdir = a.schalter(QStringLiteral("umgekehrt"));
+    const TListenWahl w = ListenWahl(a, ListenArt(art));
     const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
 
     TDaten daten;
     LadeDatei(daten, datei);
-    TListe l = listenArt == TListenArt::zutaten   ? ZutatenListe(daten)
-               : listenArt == TListenArt::rezepte ? RezeptListe(daten, filter)
-                                                  : VerkaufsListe(daten, filter, tag);
-    SortiereListe(l, listenArt, sortspalte, sortdir);
-    SchreibeAusgabe(CsvBytes(l), aus);
+    SchreibeAusgabe(CsvBytes(Liste(daten, w)), aus);
     return 0;
 }
 
@@ -50,6 +64,5 @@ ORMISTO_BEFEHL({"liste",
                 "schreibt die Zutaten-, Rezept- oder Verkaufsliste geordnet wie im Hauptfenster "
                 "als CSV (Filter K 0 bis 42, Verkaufstag, Sortierspalte N)",
                 {QStringLiteral("umgekehrt")},
-                {QStringLiteral("filter"), QStringLiteral("tag"), QStringLiteral("sortspalte"),
-                 QStringLiteral("aus")},
+                ListenOptionen() << QStringLiteral("aus"),
                 &liste})

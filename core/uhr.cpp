@@ -1,5 +1,7 @@
 #include "core/uhr.h"
 
+#include <QtGlobal>
+
 namespace {
 std::function<QDateTime()>& quelle() {
     static std::function<QDateTime()> uhr;
@@ -25,4 +27,13 @@ bool TUhr::setzeHeute(QDate tag) {
     const QDateTime fest(tag, QTime(12, 0));
     setze([fest] { return fest; });
     return true;
+}
+
+QString TUhr::setzeHeuteAusUmgebung() {
+    const QString wert = qEnvironmentVariable("ORMISTO_HEUTE");
+    if (wert.isEmpty())
+        return {};
+    if (!setzeHeute(QDate::fromString(wert, QStringLiteral("yyyy-MM-dd"))))
+        return QStringLiteral("ORMISTO_HEUTE erwartet ein Datum JJJJ-MM-TT");
+    return {};
 }

@@ -111,13 +111,9 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setApplicationName(QStringLiteral("ormisto-cli"));
 
-    if (const QByteArray heute = qgetenv("ORMISTO_HEUTE"); !heute.isEmpty()) {
-        const QDate tag =
-            QDate::fromString(QString::fromLatin1(heute), QStringLiteral("yyyy-MM-dd"));
-        if (!TUhr::setzeHeute(tag)) {
-            schreibeFehler(QStringLiteral("ORMISTO_HEUTE erwartet ein Datum JJJJ-MM-TT."));
-            return 2;
-        }
+    if (const QString fehler = TUhr::setzeHeuteAusUmgebung(); !fehler.isEmpty()) {
+        schreibeFehler(fehler + QLatin1Char('.'));
+        return 2;
     }
 
     try {

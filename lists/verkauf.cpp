@@ -22,6 +22,40 @@ void setzeQuote(TVerkauf& v) {
 
 } // namespace
 
+TPortionsWert PortionsWert(const TDaten& d, const TRezept& r) {
+    return {TatsNetto(r.vkbrutto, d.GetGruppeMwst(r.gruppe)), WareneinsatzProPortion(d, r)};
+}
+
+void BucheVerkauf(TDaten& d, TRezept& r, int32_t position, QDate tag, int32_t portionen,
+                  const TPortionsWert& w) {
+    const double p = portionen;
+    const double n = w.netto;
+    const double c = w.wareneinsatz;
+    if (position >= 0) {
+        TVerkauf& v = *r.verkaeufe->at<TVerkauf>(uint32_t(position));
+        v.menge += portionen;
+        v.umsatznetto += p * n;
+        v.umsatzbrutto += p * r.vkbrutto;
+        v.wareneinsatz += p * c;
+        setzeQuote(v);
+        v.deckungsbeitrag += p * n - p * c;
+        return;
+    }
+
+    if (!r.verkaeufe)
+        r.verkaeufe = d.NeueVerkaeufe();
+    TVerkauf& v = *static_cast<TVerkauf*>(r.verkaeufe->Add());
+    v.jahr = uint16_t(tag.year());
+    v.monat = uint16_t(tag.month());
+    v.tag = uint16_t(tag.day());
+    v.menge = portionen;
+    v.umsatznetto = p * n;
+    v.umsatzbrutto = p * r.vkbrutto;
+    v.wareneinsatz = p * c;
+    setzeQuote(v);
+    v.deckungsbeitrag = p * n - p * c;
+}
+
 void ErfasseVerkauf(TDaten& d, TRezept& r, QDate tag, int32_t portionen) {
     if (portionen < MinPortionen || portionen > MaxPortionen)
         throw TFehler(QStringLiteral("Die verkauften Portionen müssen zwischen %1 und %2 liegen")
@@ -29,18 +63,12 @@ void ErfasseVerkauf(TDaten& d, TRezept& r, QDate tag, int32_t portionen) {
                           .arg(MaxPortionen));
     if (!tag.isValid() || tag.year() < 1 || tag.year() > std::numeric_limits<uint16_t>::max())
         throw TFehler(QStringLiteral("Das Verkaufsdatum ist ungültig"));
-    if (!r.verkaeufe)
-        r.verkaeufe = d.NeueVerkaeufe();
 
     const auto jahr = uint16_t(tag.year());
     const auto monat = uint16_t(tag.month());
     const auto tagNr = uint16_t(tag.day());
-    const double p = portionen;
-    const double c = WareneinsatzProPortion(d, r);
-    const double n = TatsNetto(r.vkbrutto, d.GetGruppeMwst(r.gruppe));
-
     for (uint32_t i = 0; i < anzahlVerkaeufe(r); ++i) {
-        TVerkauf& v = *r.verkaeufe->at<TVerkauf>(i);
+        const TVerkauf& v = *r.verkaeufe->at<TVerkauf>(i);
         if (v.jahr != jahr || v.monat != monat || v.tag != tagNr)
             continue;
         // Adding without this test would wrap the day's count around.
@@ -51,25 +79,10 @@ void ErfasseVerkauf(TDaten& d, TRezept& r, QDate tag, int32_t portionen) {
                     .arg(portionen)
                     .arg(QLocale().toString(tag, QLocale::ShortFormat))
                     .arg(std::numeric_limits<int32_t>::max()));
-        v.menge += portionen;
-        v.umsatznetto += p * n;
-        v.umsatzbrutto += p * r.vkbrutto;
-        v.wareneinsatz += p * c;
-        setzeQuote(v);
-        v.deckungsbeitrag += p * n - p * c;
+        BucheVerkauf(d, r, int32_t(i), tag, portionen, PortionsWert(d, r));
         return;
     }
-
-    TVerkauf& v = *static_cast<TVerkauf*>(r.verkaeufe->Add());
-    v.jahr = jahr;
-    v.monat = monat;
-    v.tag = tagNr;
-    v.menge = portionen;
-    v.umsatznetto = p * n;
-    v.umsatzbrutto = p * r.vkbrutto;
-    v.wareneinsatz = p * c;
-    setzeQuote(v);
-    v.deckungsbeitrag = p * n - p * c;
+    BucheVerkauf(d, r, -1, tag, portionen, PortionsWert(d, r));
 }
 
 TListe Verkaufsliste(const TRezept& r) {

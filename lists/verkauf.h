@@ -17,6 +17,21 @@ inline constexpr int32_t MaxPortionen = 100000000;
 // would no longer fit its field.
 void ErfasseVerkauf(TDaten& d, TRezept& r, QDate tag, int32_t portionen);
 
+// What one portion of r brings (net price) and costs (cost of goods) at today's prices
+// and rates. It stays the same while only sales change, so an import values it once.
+struct TPortionsWert {
+    double netto = 0;
+    double wareneinsatz = 0;
+};
+TPortionsWert PortionsWert(const TDaten& d, const TRezept& r);
+
+// The bookkeeping of ErfasseVerkauf without its checks and its search: merges into the
+// record at `position` of r.verkaeufe, which the caller found as the first of that day,
+// or appends a record for `tag` when `position` is -1. The caller has checked what
+// ErfasseVerkauf checks; w is PortionsWert(d, r).
+void BucheVerkauf(TDaten& d, TRezept& r, int32_t position, QDate tag, int32_t portionen,
+                  const TPortionsWert& w);
+
 // The rows of the sales list dialog in stored order, so that a row's position is the
 // record's position in r.verkaeufe.
 TListe Verkaufsliste(const TRezept& r);

@@ -109,9 +109,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Tolvane)
 set(CPACK_PACKAGE_CONTACT "Tolvane <ormisto@tolvane.de>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Kalkulation von Speisen und Getränken für die Gastronomie")
+# CPack puts the summary above this text as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Kalkulation von Speisen und Getränken für die Gastronomie
-Ormisto berechnet die Preise der Speisen, Getränke und Dienstleistungen
+    "Ormisto berechnet die Preise der Speisen, Getränke und Dienstleistungen
 eines Restaurants, Caterers oder anderen Gastronomiebetriebs aus ihren
 Zutaten: Einkaufspreis, kalkulierter und tatsächlicher Verkaufspreis,
 Deckungsbeitrag und Wareneinsatzquote. Es erfasst die Verkäufe je Rezept

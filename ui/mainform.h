@@ -1,0 +1,218 @@
+#pragma once
+
+#include "core/daten.h"
+#include "core/liste.h"
+#include "core/melder.h"
+#include "lists/sortierung.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+
+#include <vector>
+
+class QAction;
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+class TDiagrammFlaeche;
+class TListenAnsicht;
+class TStammdatenSeite;
+class TZahlFeld;
+
+namespace fenster {
+
+// The main window: owner of all data of the running program. It starts the run (loads
+// the working file), keeps the data in the working file, opens and saves documents, and
+// shows the lists of the five tabs. Every change of ingredients, recipes or sales ends
+// with ListRezepte() and SaveZutaten(), in this order.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `argumente`: the command-line arguments after the program's name; the first one
+    // names a document that is opened at the first showing.
+    explicit TMainForm(QStringList argumente = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- Data, start, working file and documents (mainform.cpp, mainform_datei.cpp) ---
+    TDaten daten;
+
+    void FormCreate();
+    void FormShow();
+    // Writes the open document and the working file, then releases the data. Runs once,
+    // when the window closes; asks nothing.
+    void FormDestroy();
+    // The data directory, ending in a separator; `create` makes it when missing.
+    QString GetProgramDir(bool create) const;
+    void LoadZutaten();
+    // Writes the working file. A failure is shown once, until a save succeeds again.
+    void SaveZutaten();
+    void Neu1Click();
+    void ffnen1Click();
+    void Speichern1Click();
+    void Speichernunter1Click();
+    void Datei1Click();
+    // The window title: maincap, and the open document's path while there is one.
+    void setzeTitel();
+    // The file dialogs of documents.
+    static TDateiDialog OpenDialog1();
+    static TDateiDialog SaveDialog1();
+
+    // --- Menu bar and tool bar ---
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Datei1 = nullptr;
+    QAction* Neu1 = nullptr;
+    QAction* ffnen1 = nullptr;
+    QAction* Speichern1 = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* Druckereinrichten1 = nullptr;
+    QAction* Drucken1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QAction* ber1 = nullptr; // top-level item after the menus; insert new menus before it
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* NewBtn = nullptr;
+    QToolButton* OpenBtn = nullptr;
+    QToolButton* SaveBtn = nullptr;
+    QToolButton* SpeedButton1 = nullptr; // "Speichern unter..."
+    QToolButton* SpeedButton2 = nullptr; // "Drucken"
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr; // "Stammdaten"
+    QWidget* TabSheet2 = nullptr; // "Zutaten"
+    QWidget* TabSheet3 = nullptr; // "Rezepte"
+    QWidget* TabSheet4 = nullptr; // "Verkäufe"
+    QWidget* TabSheet5 = nullptr; // "Auswertung"
+
+    // --- Tab "Stammdaten": the group table ---
+    QTabWidget* PageControl2 = nullptr;
+    TStammdatenSeite* ProduktSeite = nullptr;        // groups 0..19
+    TStammdatenSeite* DienstleistungSeite = nullptr; // groups 20..39
+    // The name field Edit1 .. Edit40 of group nr (0..39) and its two rate fields.
+    QLineEdit* GruppenEdit(int nr) const;
+    TZahlFeld* MwstEdit(int nr) const;
+    TZahlFeld* WeEdit(int nr) const;
+
+    // --- Tab "Zutaten" ---
+    QPushButton* NewZutatBtn = nullptr;
+    QPushButton* ZutatEditBtn = nullptr;
+    QPushButton* DelZutatBtn = nullptr;
+    QCheckBox* DoNotImportColumnsCheck = nullptr;
+    QLineEdit* SuchEd = nullptr;
+    QPushButton* SuchenBtn = nullptr;
+    QPushButton* WeitersuchenBtn = nullptr;
+    QPushButton* BitBtn5 = nullptr; // export
+    QPushButton* ImportBtn = nullptr;
+    TListenAnsicht* ListView1 = nullptr;
+    void ListView1ColumnClick(int spalte);
+    void ListView1DblClick(); // does what "Bearbeiten..." does
+    void SuchenBtnClick();
+    void WeitersuchenBtnClick();
+
+    // --- Tab "Rezepte" ---
+    QPushButton* NewRezeptBtn = nullptr;
+    QPushButton* EditRezeptBtn = nullptr;
+    QPushButton* RezeptKopieBtn = nullptr;
+    QPushButton* DelRezeptBtm = nullptr;
+    QComboBox* FilterCombo = nullptr;
+    QLineEdit* SuchEd2 = nullptr;
+    QPushButton* SuchBtn2 = nullptr;
+    QPushButton* WeiterSuchenBtn2 = nullptr;
+    QPushButton* BitBtn4 = nullptr; // export
+    TListenAnsicht* ListView2 = nullptr;
+    void ListView2ColumnClick(int spalte);
+    void ListView2DblClick(); // does what "Bearbeiten..." does
+    void FilterComboChange();
+    void SuchBtn2Click();
+    void WeiterSuchenBtn2Click();
+
+    // --- Tab "Verkäufe" ---
+    TListenAnsicht* ListView3 = nullptr;
+    QCalendarWidget* MonthCalendar1 = nullptr;
+    TZahlFeld* PortionEd = nullptr;
+    QPushButton* VerkaufBtn = nullptr;
+    QPushButton* VerkaufsListeBtn = nullptr;
+    QComboBox* FilterCombo2 = nullptr;
+    QDateEdit* DateTimePicker3 = nullptr;
+    QLineEdit* SuchEd3 = nullptr;
+    QPushButton* SuchBtn3 = nullptr;
+    QPushButton* WeiterSuchenBtn3 = nullptr;
+    QPushButton* BitBtn2 = nullptr; // export
+    void ListView3ColumnClick(int spalte);
+    void FilterCombo2Change();
+    void DateTimePicker3Change();
+    void SuchBtn3Click();
+    void WeiterSuchenBtn3Click();
+
+    // --- Tab "Auswertung" ---
+    QComboBox* KennzahlCombo = nullptr;
+    QComboBox* GruppeBox = nullptr;
+    QRadioButton* OriginalCheck = nullptr;
+    QRadioButton* SimulationCheck = nullptr;
+    QDateEdit* DateTimePicker1 = nullptr;
+    QDateEdit* DateTimePicker2 = nullptr;
+    QPushButton* BitBtn3 = nullptr; // export
+    QTabWidget* PageControl3 = nullptr;
+    TListenAnsicht* ListView4 = nullptr;
+    TDiagrammFlaeche* PaintBox1 = nullptr;
+    // Rebuilds the evaluation table from the settings and redraws the chart; a start
+    // after the end keeps the table shown.
+    void FillAuswertung();
+
+    // --- Lists of all tabs (mainform_listen.cpp) ---
+    // Rebuilds the ingredient, recipe and sales lists, each ordered by its sort state,
+    // and the items of both filters.
+    void ListRezepte();
+    // "Suchen" (fromstart) and "Weitersuchen": selects the next row holding the text and
+    // scrolls it into view.
+    void DurchsucheListView(const QString& suchtext, TListenAnsicht& listview1, bool fromstart);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void baueMenue();
+    void baueWerkzeugleiste();
+    QWidget* baueStammdaten();
+    QWidget* baueZutaten();
+    QWidget* baueRezepte();
+    QWidget* baueVerkaeufe();
+    QWidget* baueAuswertung();
+    void verbinde();
+    void setzeStartwerte();
+
+    // Reads a document and makes it the open one; see the definition for the cases.
+    void OeffneDokument(const QString& pfad);
+    // Writes all data to a document; throws TFehler with the reason when that fails.
+    void SpeichereDokument(const QString& pfad);
+    // The data was replaced by a file: show its groups, rebuild the lists.
+    void DatenGelesen();
+
+    // Orders a shown list by its sort state, with the keys kept since its filling, and
+    // keeps the selected record selected.
+    void ordneListe(TListenAnsicht& ansicht, TSortSchluessel& schluessel, int32_t spalte,
+                    bool richtung, TListenArt art);
+    // Releases lists that are no longer shown, once the new ones are on screen.
+    void gibSpaeterFrei(TListe alt);
+
+    QStringList argumente;
+    bool zerstoert = false;
+    bool arbeitsdateiFehlerGezeigt = false;
+    TSortSchluessel schluessel1; // ingredient list
+    TSortSchluessel schluessel2; // recipe list
+    TSortSchluessel schluessel3; // sales list
+    std::vector<TListe> freizugeben;
+    QTimer freigabe;
+};
+
+} // namespace fenster

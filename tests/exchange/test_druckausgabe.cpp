@@ -2,12 +2,10 @@
 #include "core/daten.h"
 #include "core/fehler.h"
 #include "core/uhr.h"
-#include "costing/mengen.h"
 #include "costing/rezepteditor.h"
 #include "exchange/print/druckauftrag.h"
 #include "exchange/print/pdfdruck.h"
 #include "exchange/print/rezeptdruck.h"
-#include "lists/auswertung.h"
 #include "lists/listen.h"
 #include "tests/support/aufbau.h"
 #include "tests/support/locale.h"
@@ -15,7 +13,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -135,33 +132,6 @@ private Q_SLOTS:
             QCOMPARE(zeilen[i], l.zeilen[i].join(QLatin1Char(' ')).simplified());
     }
 
-    void leereListe() {
-        const TListe l = ZutatenListe(*daten);
-        const auto seiten = Seiten(
-            AlsPdf([&](QPagedPaintDevice& d) { DruckeListView(d, QStringLiteral("Zutaten"), l); }));
-        QCOMPARE(seiten.size(), 1);
-        QCOMPARE(seiten[0], (QStringList{QStringLiteral("Zutaten ") + Heute(), Koepfe(l)}));
-    }
-
-    void kalkulationsblatt() {
-        const TRezeptForm f = suppe();
-        const auto seiten = Seiten(AlsPdf([&](QPagedPaintDevice& d) { DruckeKalkulation(d, f); }));
-        QCOMPARE(seiten.size(), 1);
-        QCOMPARE(
-            seiten[0],
-            (QStringList{QStringLiteral("Suppe ") + Heute(),
-                         QStringLiteral("Einkaufspreis pro Portion: ") + t("0,11"),
-                         QStringLiteral("Deckungsbeitrag: ") + t("1,74"),
-                         QStringLiteral("Wareneinsatzquote: ") + t("5,95"),
-                         QStringLiteral("Kalkulierter Verkaufspreis brutto: ") + t("0,44"),
-                         QStringLiteral("Kalkulierter Verkaufspreis netto: ") + t("0,37"),
-                         QStringLiteral("Tatsächlicher Verkaufspreis brutto: ") + t("2,20"),
-                         QStringLiteral("Tatsächlicher Verkaufspreis netto: ") + t("1,85"),
-                         QStringLiteral("Zutaten für 4 Portionen:"),
-                         QStringLiteral("Name Menge Einheit Preis Nr Gewichtsverlust"),
-                         QStringLiteral("Karotten 500 g ") + t("0,44") + QStringLiteral(" 0 10")}));
-    }
-
     void rezeptblatt() {
         TRezeptForm f = suppe();
         f.preise.tatsBrutto = t("12,5000");
@@ -181,26 +151,6 @@ private Q_SLOTS:
         QCOMPARE(seiten[0][2], t("Zutaten für 2,5 Portionen:"));
     }
 
-    void blaetterDerMengenberechnung() {
-        const TCalcAmountsForm m = MengenFuer(suppe(), 2.5);
-        auto seiten = Seiten(AlsPdf([&](QPagedPaintDevice& d) { DruckeKalkulation(d, m); }));
-        QCOMPARE(seiten.size(), 1);
-        QCOMPARE(seiten[0].size(), 11);
-        QCOMPARE(seiten[0][1], QStringLiteral("Einkaufspreis pro Portion: ") + t("0,28"));
-        QCOMPARE(seiten[0][3], QStringLiteral("Wareneinsatzquote: ") + t("5,95"));
-        QCOMPARE(seiten[0][8], t("Zutaten für 2,5 Portionen:"));
-        QCOMPARE(seiten[0][9], QStringLiteral("Name Menge Einheit Preis"));
-        QCOMPARE(seiten[0][10],
-                 QStringLiteral("Karotten ") + t("312,5000") + QStringLiteral(" g ") + t("0,2750"));
-
-        seiten = Seiten(AlsPdf([&](QPagedPaintDevice& d) { DruckeRezept(d, m); }));
-        QCOMPARE(seiten[0],
-                 (QStringList{QStringLiteral("Suppe ") + Heute(),
-                              QStringLiteral("Verkaufspreis brutto: ") + t("5,50"),
-                              t("Zutaten für 2,5 Portionen:"),
-                              QStringLiteral("Name Menge Einheit Preis"), seiten[0][4]}));
-    }
-
     void kalkulationOhneZeilen() {
         TRezeptForm f;
         FuelleNeuesRezept(f, *daten);
@@ -217,44 +167,6 @@ private Q_SLOTS:
         erwartet << QStringLiteral("Name Menge Einheit Preis Nr Gewichtsverlust");
         QCOMPARE(seiten[0], erwartet);
         QCOMPARE(erwartet[1], QStringLiteral("Einkaufspreis pro Portion: ") + t("0,00"));
-    }
-
-    void diagrammseite() {
-        TRezept& r = NeuesRezept(*daten, QStringLiteral("Brot"), 1, 3, 0);
-        NeuerVerkauf(r, 2024, 1, 10, 10, 250, 297.5, 50, 20, 200);
-        TAuswertungsWahl w;
-        w.kennzahl = 4;
-        w.start = QDate(2024, 1, 1);
-        w.ende = QDate(2024, 3, 31);
-        const TListe tabelle = *FillAuswertung(*daten, w);
-        const auto seiten = Seiten(AlsPdf(
-            [&](QPagedPaintDevice& d) { PrintDiagram(d, tabelle, 1, Kennzahlname(w.kennzahl)); }));
-        QCOMPARE(seiten.size(), 1);
-        const QString alles = seiten[0].join(QLatin1Char('\n'));
-        QVERIFY(alles.contains(QStringLiteral("Deckungsbeitrag Gruppe: Alle Produkte")));
-        QVERIFY(alles.contains(QStringLiteral("Jan.")));
-        QVERIFY(alles.contains(QStringLiteral("März")));
-        QVERIFY(!alles.contains(Heute())); // the chart page has no heading of its own
-    }
-
-    void hochUndQuer() {
-        const TListe l = ZutatenListe(*daten);
-        const TDruck drucke = [&](QPagedPaintDevice& d) {
-            DruckeListView(d, QStringLiteral("Zutaten"), l);
-        };
-        const QRegularExpression groesse(QStringLiteral("Page size: +([0-9.]+) x ([0-9.]+) pts"));
-        const auto m = groesse.match(
-            Poppler(QStringLiteral("pdfinfo"), {QStringLiteral("-")}, AlsPdf(drucke)));
-        QVERIFY(m.hasMatch());
-        QCOMPARE(qRound(m.captured(1).toDouble()), 595);
-        QCOMPARE(qRound(m.captured(2).toDouble()), 842);
-        const auto q = groesse.match(
-            Poppler(QStringLiteral("pdfinfo"), {QStringLiteral("-")}, AlsPdf(drucke, true)));
-        QVERIFY(q.hasMatch());
-        QCOMPARE(qRound(q.captured(1).toDouble()), 842);
-        QCOMPARE(qRound(q.captured(2).toDouble()), 595);
-        QVERIFY(Poppler(QStringLiteral("pdfinfo"), {QStringLiteral("-")}, AlsPdf(drucke))
-                    .contains(QRegularExpression(QStringLiteral("Title: +Zutaten"))));
     }
 
     void speichernAllesOderNichts() {

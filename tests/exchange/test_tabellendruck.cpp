@@ -179,7 +179,7 @@ private Q_SLOTS:
         }
     }
 
-    void breitenGemessen() {
+    void spaltenbreiten() {
         // The caption is measured bold, the cells regular; whichever is wider wins.
         const TListe l = Liste({QStringLiteral("Gewichtsverlust"), QStringLiteral("N")},
                                {{QStringLiteral("a"), QStringLiteral("Kartoffelsuppe mit Speck")},
@@ -190,15 +190,13 @@ private Q_SLOTS:
             b, (QList<int>{Fett(g).horizontalAdvance(QStringLiteral("Gewichtsverlust")),
                            Text(g).horizontalAdvance(QStringLiteral("Kartoffelsuppe mit Speck"))}));
         QCOMPARE(Spaltenbreiten(TListe(), 2000, 59, Fett(g), Text(g)), QList<int>());
-    }
 
-    void zuBreiteListeTeiltGleich() {
-        TAufzeichner g(300, a4Breite, a4Hoehe);
+        // A list too wide for the page: equal shares, also for narrow columns.
         const QString lang(60, QLatin1Char('W'));
-        TListe l = Liste({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")},
-                         {{lang, QStringLiteral("x"), lang}});
+        TListe breit = Liste({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")},
+                             {{lang, QStringLiteral("x"), lang}});
         // (1000 / 3) - 59 for every column, the narrow one included.
-        QCOMPARE(Spaltenbreiten(l, 1000, 59, Fett(g), Text(g)), (QList<int>{274, 274, 274}));
+        QCOMPARE(Spaltenbreiten(breit, 1000, 59, Fett(g), Text(g)), (QList<int>{274, 274, 274}));
 
         // The 24th column keeps its width and is taken off the room the others share.
         QStringList titel, zellen;
@@ -206,14 +204,14 @@ private Q_SLOTS:
             titel << QStringLiteral("S%1").arg(i);
             zellen << (i == 23 ? QStringLiteral("schmal") : lang);
         }
-        l = Liste(titel, {zellen});
+        breit = Liste(titel, {zellen});
         const int w23 = Text(g).horizontalAdvance(QStringLiteral("schmal"));
-        const QList<int> b = Spaltenbreiten(l, 3000, 59, Fett(g), Text(g));
-        QCOMPARE(b.size(), 25);
-        QCOMPARE(b[23], w23);
+        const QList<int> geteilt = Spaltenbreiten(breit, 3000, 59, Fett(g), Text(g));
+        QCOMPARE(geteilt.size(), 25);
+        QCOMPARE(geteilt[23], w23);
         for (int i = 0; i < 25; ++i)
             if (i != 23)
-                QCOMPARE(b[i], (3000 - (59 + w23)) / 24 - 59);
+                QCOMPARE(geteilt[i], (3000 - (59 + w23)) / 24 - 59);
     }
 
     void umbruch() {

@@ -1,0 +1,72 @@
+#pragma once
+
+// What the tests of the main window share: a private data folder per test, files made
+// from data, and controls found by the caption a person reads.
+#include "core/datei.h"
+#include "core/daten.h"
+#include "ui/listenansicht.h"
+#include "ui/mainform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A fresh, empty per-user data folder for the lifetime of the object.
+class TDatenordner {
+public:
+    TDatenordner() { qputenv("XDG_DATA_HOME", ordner.path().toLocal8Bit()); }
+    ~TDatenordner() { qunsetenv("XDG_DATA_HOME"); }
+
+    QString arbeitsdatei() const { return ordner.path() + "/Tolvane/Vellitra/zutaten.dat"; }
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+    // Writes the data as the working file or as a document.
+    void schreibeArbeitsdatei(const TDaten& d) const {
+        QDir().mkpath(ordner.path() + "/Tolvane/Vellitra");
+        QVERIFY(SaveOptionsFile(d, arbeitsdatei()).ok());
+    }
+    QString schreibeDokument(const TDaten& d, const QString& name) const {
+        const QString p = pfad(name);
+        [&] { QVERIFY(SaveOptionsFile(d, p).ok()); }();
+        return p;
+    }
+
+private:
+    QTemporaryDir ordner;
+};
+
+inline QString OhneKuerzel(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
+// The menu item or top-level item with this caption.
+inline QAction* Menuepunkt(fenster::TMainForm& f, const QString& text) {
+    for (QAction* a : f.menuBar()->actions()) {
+        if (OhneKuerzel(a->text()) == text)
+            return a;
+        if (a->menu())
+            for (QAction* b : a->menu()->actions())
+                if (OhneKuerzel(b->text()) == text)
+                    return b;
+    }
+    return nullptr;
+}
+
+// The button with this caption on a page (several tabs have a "Suchen").
+inline QPushButton* Knopf(QWidget* seite, const QString& text) {
+    for (QPushButton* b : seite->findChildren<QPushButton*>())
+        if (OhneKuerzel(b->text()) == text)
+            return b;
+    return nullptr;
+}
+
+// The texts of one column of a list as shown, top to bottom.
+inline QStringList Spalte(const TListenAnsicht& l, int spalte) {
+    QStringList s;
+    for (qsizetype z = 0; z < l.liste().anzahlZeilen(); ++z)
+        s << l.liste().zelle(z, spalte);
+    return s;
+}

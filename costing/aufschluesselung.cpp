@@ -1,0 +1,116 @@
+#include "costing/aufschluesselung.h"
+
+#include "core/texte.h"
+#include "core/zahlen.h"
+#include "costing/preise.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void fuegeAn(QString& text, bool gilt, QStringView teil) {
+    if (!gilt)
+        return;
+    if (!text.isEmpty())
+        text += QStringLiteral(", ");
+    text += teil;
+}
+
+} // namespace
+
+QString TZeilenHinweise::text() const {
+    QString s;
+    fuegeAn(s, zutatFehlt, u"Zutat fehlt");
+    fuegeAn(s, einkaufsmengeNull, u"Einkaufsmenge 0");
+    fuegeAn(s, gewichtsverlust100, u"Gewichtsverlust 100 %");
+    fuegeAn(s, mengeNull, u"Menge 0");
+    fuegeAn(s, negativerPreis, u"negativer Preis");
+    fuegeAn(s, nichtBerechenbar, u"Preis nicht berechenbar");
+    fuegeAn(s, ueber50, u"über 50 % der Kosten");
+    return s;
+}
+
+QString TRezeptHinweise::text() const {
+    QString s;
+    fuegeAn(s, keineZeilen, u"keine Zeilen");
+    fuegeAn(s, ausbeuteNull, u"Ausbeute 0");
+    fuegeAn(s, keinVkPreis, u"kein VK-Preis");
+    return s;
+}
+
+TZeilenHinweise ZeilenHinweise(const TDaten& d, const TRezeptZutat& zeile) {
+    TZeilenHinweise h;
+    const TZutat* z = d.zutatVon(zeile);
+    h.zutatFehlt = !z;
+    h.einkaufsmengeNull = z && z->menge == 0;
+    h.gewichtsverlust100 = zeile.gewichtsverlust == 100;
+    h.mengeNull = zeile.menge == 0;
+    if (z) {
+        const auto preis = Zeilenpreis(z->preis, z->menge, zeile.menge, zeile.gewichtsverlust);
+        h.negativerPreis = preis && *preis < 0;
+        h.nichtBerechenbar = !preis && !h.einkaufsmengeNull && !h.gewichtsverlust100;
+    }
+    return h;
+}
+
+TRezeptHinweise RezeptHinweise(const TRezept& r) {
+    TRezeptHinweise h;
+    h.keineZeilen = !r.zutaten || r.zutaten->count == 0;
+    h.ausbeuteNull = r.menge == 0;
+    h.keinVkPreis = r.vkbrutto == 0;
+    return h;
+}
+
+TAufschluesselung Aufschluesselung(const TDaten& d, const TRezept& r) {
+    TAufschluesselung a;
+    const uint32_t n = r.zutaten ? r.zutaten->count : 0;
+    a.zeilen.reserve(n);
+    for (uint32_t i = 0; i < n; ++i) {
+        const TRezeptZutat& l = *r.zutaten->at<TRezeptZutat>(i);
+        TKostenzeile k;
+        k.zeile = int(i);
+        k.kosten = Zeilenpreis(d, l).value_or(0);
+        k.kostenProEinheit = Quotient(k.kosten, r.menge).value_or(0);
+        k.hinweise = ZeilenHinweise(d, l);
+        a.summe += k.kosten;
+        a.zeilen.push_back(k);
+    }
+    // Prices near the largest double can add up beyond it.
+    if (!std::isfinite(a.summe))
+        a.summe = 0;
+    for (TKostenzeile& k : a.zeilen) {
+        k.anteil = Quotient(100 * k.kosten, a.summe).value_or(0);
+        k.hinweise.ueber50 = k.anteil > 50;
+    }
+    std::stable_sort(
+        a.zeilen.begin(), a.zeilen.end(),
+        [](const TKostenzeile& x, const TKostenzeile& y) { return x.kosten > y.kosten; });
+    a.ek = EK(d, r);
+    return a;
+}
+
+TListe AufschluesselungsListe(const TDaten& d, const TRezept& r) {
+    TListe l;
+    l.setzeSpalten({{QStringLiteral("Zutat"), 150},
+                    {QStringLiteral("Menge"), 75},
+                    {QStringLiteral("Einheit"), 60},
+                    {QStringLiteral("Gewichtsverlust (%)"), 110},
+                    {QStringLiteral("Kosten"), 90},
+                    {QStringLiteral("Kosten pro Einheit"), 110},
+                    {QStringLiteral("Anteil (%)"), 75},
+                    {QStringLiteral("Hinweis"), 250}});
+    const TAufschluesselung a = Aufschluesselung(d, r);
+    l.zeilen.reserve(qsizetype(a.zeilen.size()) + 1);
+    for (const TKostenzeile& k : a.zeilen) {
+        const TRezeptZutat& zeile = *r.zutaten->at<TRezeptZutat>(uint32_t(k.zeile));
+        const TZutat* z = d.zutatVon(zeile);
+        l.zeilen.append({z ? Text(z->name) : QString(), ZahlAllgemein(zeile.menge),
+                         z ? Text(z->einheit) : QString(), ZahlFest(zeile.gewichtsverlust, 2),
+                         ZahlFest(k.kosten, 4), ZahlFest(k.kostenProEinheit, 4),
+                         ZahlFest(k.anteil, 2), k.hinweise.text()});
+    }
+    l.zeilen.append({QStringLiteral("Summe"), QString(), QString(), QString(), ZahlFest(a.summe, 4),
+                     ZahlFest(a.ek, 4), ZahlFest(a.summe != 0 ? 100 : 0, 2), QString()});
+    return l;
+}

@@ -44,11 +44,10 @@ double SpitzeMB() {
     return double(r.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
-double AktuellMB() {
-    QFile f(QStringLiteral("/proc/self/statm"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> teile = f.readAll().split(' ');
+// The resident size now, from an open /proc/self/statm read again from its start.
+double AktuellMB(QFile& statm) {
+    statm.seek(0);
+    const QList<QByteArray> teile = statm.readAll().split(' ');
     return teile.size() > 1 ? teile[1].toDouble() * 4096.0 / (1024.0 * 1024.0) : 0;
 }
 
@@ -58,14 +57,19 @@ void BM_ZutatenlisteAlsPdf(benchmark::State& state) {
     liste.zeilen = Zutaten().zeilen.mid(0, state.range(0));
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("zutaten.pdf"));
-    const double vorher = AktuellMB();
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        state.SkipWithError("/proc/self/statm fehlt");
+        return;
+    }
+    const double vorher = AktuellMB(statm);
     // The generated data leave a peak of their own; a sampler sees the printout's.
     std::atomic<bool> fertig = false;
     double hoechst = vorher;
     std::thread messer([&] {
         while (!fertig) {
-            hoechst = std::max(hoechst, AktuellMB());
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            hoechst = std::max(hoechst, AktuellMB(statm));
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     });
     for (auto _ : state)

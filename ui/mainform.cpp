@@ -151,6 +151,9 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     connect(&freigabe, &QTimer::timeout, this, [this] { freizugeben.clear(); });
 
     verbinde();
+    verbindeVerkauf();
+    verbindeAuswertung();
+    verbindeCsv();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());
 
     Behandle([this] { FormCreate(); });

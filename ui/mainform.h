@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -31,6 +32,8 @@ class TStammdatenSeite;
 class TZahlFeld;
 
 namespace fenster {
+
+class TVerkaufsListeForm;
 
 // The main window: owner of all data of the running program. It starts the run (loads
 // the working file), keeps the data in the working file, opens and saves documents, and
@@ -117,6 +120,9 @@ public:
     void ListView1DblClick(); // does what "Bearbeiten..." does
     void SuchenBtnClick();
     void WeitersuchenBtnClick();
+    void BitBtn5Click(); // export (mainform_csv.cpp)
+    // Appends ingredients from a CSV file chosen in OpenDialog2 (mainform_csv.cpp).
+    void ImportBtnClick();
 
     // --- Tab "Rezepte" ---
     QPushButton* NewRezeptBtn = nullptr;
@@ -134,6 +140,7 @@ public:
     void FilterComboChange();
     void SuchBtn2Click();
     void WeiterSuchenBtn2Click();
+    void BitBtn4Click(); // export (mainform_csv.cpp)
 
     // --- Tab "Verkäufe" ---
     TListenAnsicht* ListView3 = nullptr;
@@ -152,6 +159,11 @@ public:
     void DateTimePicker3Change();
     void SuchBtn3Click();
     void WeiterSuchenBtn3Click();
+    // Recording a sale and the sales list dialog (mainform_verkauf.cpp).
+    TVerkaufsListeForm* VerkaufsListeForm = nullptr;
+    void VerkaufBtnClick();
+    void VerkaufsListeBtnClick();
+    void BitBtn2Click(); // export (mainform_csv.cpp)
 
     // --- Tab "Auswertung" ---
     QComboBox* KennzahlCombo = nullptr;
@@ -167,6 +179,24 @@ public:
     // Rebuilds the evaluation table from the settings and redraws the chart; a start
     // after the end keeps the table shown.
     void FillAuswertung();
+    // The triggers of the evaluation (mainform_auswertung.cpp). The radio buttons act on
+    // their state, whatever switched them.
+    void KennzahlComboChange();
+    void OriginalCheckClick(bool gewaehlt);
+    void SimulationCheckClick(bool gewaehlt);
+    // A start after the end moves the end, an end before the start moves the start.
+    void DateTimePicker1Change();
+    void DateTimePicker2Change();
+    void GruppeBoxChange(); // redraws the chart
+    void TabSheet5Show();
+    void BitBtn3Click(); // export of the table, whichever page is shown (mainform_csv.cpp)
+
+    // --- CSV (mainform_csv.cpp) ---
+    // The one save dialog of the four exports: it proposes the name chosen last.
+    TDateiDialog SaveDialog2() const;
+    TDateiDialog OpenDialog2() const;
+    // Writes the list as shown; throws TFehler when the file cannot be written.
+    void ExportToFile(const TListenAnsicht& listview1, const QString& fname);
 
     // --- Lists of all tabs (mainform_listen.cpp) ---
     // Rebuilds the ingredient, recipe and sales lists, each ordered by its sort state,
@@ -204,6 +234,20 @@ private:
                     bool richtung, TListenArt art);
     // Releases lists that are no longer shown, once the new ones are on screen.
     void gibSpaeterFrei(TListe alt);
+
+    // Sales, evaluation and CSV (mainform_verkauf.cpp, mainform_auswertung.cpp,
+    // mainform_csv.cpp).
+    void verbindeVerkauf();
+    void verbindeAuswertung();
+    void verbindeCsv();
+    // The recipe of the selected sales row; nothing, after the message, when no row is
+    // selected.
+    std::optional<uint32_t> gewaehltesGericht() const;
+    // After a change of sales: rebuild, save, and select the recipe again.
+    void verkaeufeGeaendert(int rezeptNr);
+    void exportiere(const TListenAnsicht& liste);
+    QString letzteCsvDatei;
+    QString letzteImportDatei;
 
     QStringList argumente;
     bool zerstoert = false;

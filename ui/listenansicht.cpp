@@ -58,6 +58,21 @@ void TListenAnsicht::setzeSortierbar(bool ja) {
     header()->setSortIndicatorShown(ja);
 }
 
+void TListenAnsicht::setzeEditierbar(int spalte) {
+    daten->setzeEditierbareSpalte(spalte);
+    setEditTriggers(spalte < 0
+                        ? QAbstractItemView::NoEditTriggers
+                        : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::SelectedClicked);
+}
+
+bool TListenAnsicht::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const int spalte = daten->editierbareSpalte();
+    if (spalte >= 0 && index.isValid() && index.column() != spalte)
+        return QTreeView::edit(index.siblingAtColumn(spalte), trigger, event);
+    return QTreeView::edit(index, trigger, event);
+}
+
 void TListenAnsicht::zeigeSortierung(int spalte, Qt::SortOrder richtung) {
     header()->setSortIndicator(spalte, richtung);
 }

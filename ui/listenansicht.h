@@ -13,6 +13,7 @@ class TListenAnsicht : public QTreeView {
     Q_OBJECT
 public:
     explicit TListenAnsicht(const QString& name, QWidget* parent = nullptr);
+    using QTreeView::edit;
 
     TListenModell& modell() { return *daten; }
     const TListe& liste() const { return daten->liste(); }
@@ -20,6 +21,9 @@ public:
     // Shows a new list with its column widths; hands back the previous list.
     TListe zeige(TListe neu);
     void setzeSortierbar(bool ja);
+    // Lets the cells of one column be edited in place: F2, a double click or a click on
+    // the selected row's cell opens the editor; -1 makes the list read-only again.
+    void setzeEditierbar(int spalte);
     // Marks the sort column in the header; the caller knows which way is up.
     void zeigeSortierung(int spalte, Qt::SortOrder richtung);
 
@@ -38,6 +42,10 @@ Q_SIGNALS:
     void spalteGeklickt(int spalte);
     void zeileAktiviert(); // double click on a row
     void auswahlGeaendert();
+
+protected:
+    // An edit of any cell of a row edits the row's editable cell.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
     void setzeBreiten();

@@ -20,8 +20,8 @@ int TListenModell::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TListenModell::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() ||
-        (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole &&
+                             role != Qt::ToolTipRole && role != Qt::AccessibleTextRole))
         return {};
     return inhalt.zelle(index.row(), index.column());
 }
@@ -31,4 +31,23 @@ QVariant TListenModell::headerData(int section, Qt::Orientation orientation, int
         section >= inhalt.anzahlSpalten())
         return {};
     return inhalt.spalten[section].titel;
+}
+
+Qt::ItemFlags TListenModell::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == editierbar)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TListenModell::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || index.column() != editierbar ||
+        index.row() >= inhalt.anzahlZeilen())
+        return false;
+    QStringList& zeile = inhalt.zeilen[index.row()];
+    while (zeile.size() <= index.column())
+        zeile.append(QString());
+    zeile[index.column()] = value.toString();
+    Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
 }

@@ -22,12 +22,20 @@ public:
         endResetModel();
     }
 
+    // Lets the cells of one column be edited in place (-1: none); an edit changes only
+    // the list.
+    void setzeEditierbareSpalte(int spalte) { editierbar = spalte; }
+    int editierbareSpalte() const { return editierbar; }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
     TListe inhalt;
+    int editierbar = -1;
 };

@@ -94,6 +94,35 @@ private Q_SLOTS:
         QCOMPARE(klick.first().first().toInt(), 0);
     }
 
+    void listeMitEditierbarerSpalte() {
+        TListenAnsicht a(QStringLiteral("Liste"));
+        TListe l;
+        l.setzeSpalten({{QStringLiteral("Name"), 150}, {QStringLiteral("Menge"), 75}});
+        l.zeilen = {{QStringLiteral("Mehl"), QStringLiteral("1")}, {QStringLiteral("Salz")}};
+        a.zeige(l);
+        QAbstractItemModel* m = a.model();
+        QVERIFY(!(m->flags(m->index(0, 0)) & Qt::ItemIsEditable)); // read-only at first
+        QVERIFY(!m->setData(m->index(0, 0), QStringLiteral("x")));
+
+        a.setzeEditierbar(0);
+        QVERIFY(m->flags(m->index(0, 0)) & Qt::ItemIsEditable);
+        QVERIFY(!(m->flags(m->index(0, 1)) & Qt::ItemIsEditable));
+        QCOMPARE(m->data(m->index(1, 0), Qt::EditRole).toString(), QStringLiteral("Salz"));
+        QSignalSpy geaendert(m, &QAbstractItemModel::dataChanged);
+        QVERIFY(m->setData(m->index(1, 0), QStringLiteral("Meersalz")));
+        QVERIFY(!m->setData(m->index(1, 1), QStringLiteral("2")));
+        QCOMPARE(geaendert.count(), 1);
+        QCOMPARE(a.liste().zeilen[1], QStringList({QStringLiteral("Meersalz")}));
+
+        // F2 on any cell of a row opens the editor of its editable cell.
+        a.show();
+        a.setCurrentIndex(m->index(0, 1));
+        QTest::keyClick(&a, Qt::Key_F2);
+        auto* editor = a.findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("Mehl"));
+    }
+
     void fehlerboxZeigtUnbehandelteFehler() {
         TTestMelder m;
         QVERIFY(!Behandle([] { throw TFehler(QStringLiteral("Read beyond end of file")); }));

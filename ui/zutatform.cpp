@@ -1,0 +1,124 @@
+#include "ui/zutatform.h"
+
+#include "ui/fehlerbox.h"
+#include "ui/zahlfeld.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace fenster {
+
+namespace {
+
+QComboBox* auswahlfeld(const QString& name) {
+    auto* c = new QComboBox;
+    c->setObjectName(name);
+    c->setEditable(true);
+    // Typed values are stored, not added: the lists come only from the catalogue.
+    c->setInsertPolicy(QComboBox::NoInsert);
+    // Completion must not change the case of what is typed: "frischhof" is its own value.
+    c->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    c->setMinimumWidth(280);
+    return c;
+}
+
+void setzeListe(QComboBox* c, const QStringList& werte) {
+    c->clear();
+    c->addItems(werte);
+    c->setCurrentIndex(-1);
+    c->setEditText(QString());
+}
+
+TZahlFeld* zahlfeld(const QString& name) {
+    auto* f = new TZahlFeld(4);
+    f->setObjectName(name);
+    f->setAlignment(Qt::AlignRight);
+    return f;
+}
+
+} // namespace
+
+TZutatForm::TZutatForm(QWidget* parent) : TDialogBasis(QStringLiteral("Zutat bearbeiten"), parent) {
+    setObjectName(QStringLiteral("ZutatForm"));
+    NameEd = new QLineEdit;
+    NameEd->setObjectName(QStringLiteral("NameEd"));
+    LieferantCombo = auswahlfeld(QStringLiteral("LieferantCombo"));
+    GruppeCombo = auswahlfeld(QStringLiteral("GruppeCombo"));
+    EinheitCombo = auswahlfeld(QStringLiteral("EinheitCombo"));
+    MengeEd = zahlfeld(QStringLiteral("MengeEd"));
+    PreisEd = zahlfeld(QStringLiteral("PreisEd"));
+    OKBtn = new QPushButton(QStringLiteral("OK"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+
+    auto* spalte = new QVBoxLayout(this);
+    const auto feld = [&](const QString& text, QWidget* w) {
+        spalte->addWidget(Beschriftung(text, w));
+        spalte->addWidget(w);
+    };
+    feld(QStringLiteral("&Name:"), NameEd);
+    feld(QStringLiteral("&Lieferant:"), LieferantCombo);
+    feld(QStringLiteral("&Gruppe:"), GruppeCombo);
+    feld(QStringLiteral("&Einheit:"), EinheitCombo);
+    feld(QStringLiteral("&Menge:"), MengeEd);
+    feld(QStringLiteral("&Preis:"), PreisEd);
+    spalte->addSpacing(8);
+    auto* knopfzeile = new QHBoxLayout;
+    knopfzeile->addStretch();
+    knopfzeile->addWidget(OKBtn);
+    knopfzeile->addStretch();
+    spalte->addLayout(knopfzeile);
+    spalte->setSizeConstraint(QLayout::SetFixedSize);
+
+    MengeEd->setzeWert(1);
+    PreisEd->setzeWert(0);
+    connect(OKBtn, &QPushButton::clicked, this, Sicher(this, &TZutatForm::OKBtnClick));
+}
+
+void TZutatForm::fuelleNeu(const TZutatAuswahllisten& listen) {
+    NameEd->clear();
+    setzeListe(LieferantCombo, listen.lieferanten);
+    setzeListe(GruppeCombo, listen.gruppen);
+    setzeListe(EinheitCombo, listen.einheiten);
+    MengeEd->setzeWert(1);
+    PreisEd->setzeWert(0);
+}
+
+void TZutatForm::fuelleAus(const TZutatWerte& werte) {
+    NameEd->setText(werte.name);
+    LieferantCombo->setEditText(werte.lieferant);
+    GruppeCombo->setEditText(werte.zgruppe);
+    EinheitCombo->setEditText(werte.einheit);
+    PreisEd->setzeWert(werte.preis);
+    MengeEd->setzeWert(werte.menge);
+}
+
+TZutatWerte TZutatForm::werte() const {
+    TZutatWerte w;
+    w.name = NameEd->text();
+    w.lieferant = LieferantCombo->currentText();
+    w.zgruppe = GruppeCombo->currentText();
+    w.einheit = EinheitCombo->currentText();
+    w.menge = MengeEd->wert();
+    w.preis = PreisEd->wert();
+    return w;
+}
+
+void TZutatForm::OKBtnClick() {
+    // Enter confirms without leaving the field; what is stored is what leaving shows.
+    MengeEd->normalisiere();
+    PreisEd->normalisiere();
+    accept();
+}
+
+void TZutatForm::showEvent(QShowEvent* e) {
+    TDialogBasis::showEvent(e);
+    NameEd->setFocus();
+}
+
+} // namespace fenster

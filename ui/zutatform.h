@@ -1,0 +1,42 @@
+#pragma once
+
+#include "costing/zutatkatalog.h"
+#include "ui/dialogbasis.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class TZahlFeld;
+
+namespace fenster {
+
+// "Zutat bearbeiten": one dialog for new and changed ingredients. It keeps its contents
+// and drop-down lists between uses; only a new ingredient rebuilds the lists. There is
+// no Cancel button: the close box (or Escape) cancels.
+class TZutatForm : public TDialogBasis {
+    Q_OBJECT
+public:
+    explicit TZutatForm(QWidget* parent = nullptr);
+
+    // For a new ingredient: empty texts, the three lists replaced, quantity 1, price 0.
+    void fuelleNeu(const TZutatAuswahllisten& listen);
+    // For a change: the values of the ingredient; the lists stay as they are.
+    void fuelleAus(const TZutatWerte& werte);
+    // What the dialog holds, read after OK.
+    TZutatWerte werte() const;
+
+    QLineEdit* NameEd;
+    QComboBox* LieferantCombo;
+    QComboBox* GruppeCombo;
+    QComboBox* EinheitCombo;
+    TZahlFeld* MengeEd;
+    TZahlFeld* PreisEd;
+    QPushButton* OKBtn;
+
+    void OKBtnClick();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+};
+
+} // namespace fenster

@@ -162,15 +162,48 @@ TMatrixAufbau MenueMatrixAufbau(int left, int top, int width, int height, int dp
                        QPoint(rechts(m.quadranten[1]), unten), QPoint(m.x0 + g, oben),
                        QPoint(m.x0 + g, unten)};
 
+    // A name may reach half a line beyond the plot, so that points on its edge keep theirs.
+    const QRect plot =
+        QRect(QPoint(m.x0, m.yTop), QPoint(m.xEnd, m.yBase)).adjusted(0, -lh / 2, 0, lh / 2);
+    // The quadrant names and the average are there first; names go around them.
+    QList<QRect> belegt;
+    for (int i = 0; i < m.quadranten.size(); ++i)
+        belegt << QRect(m.quadrantenPos[i],
+                        QSize(fettText.horizontalAdvance(m.quadranten[i]), fettText.height()));
+    belegt << QRect(m.schwelleYPos, QSize(text.horizontalAdvance(m.schwelleYText), lh));
+    for (int i = 0; i < m.xMarken.size(); ++i) {
+        const int w = text.horizontalAdvance(m.xMarken[i]);
+        belegt << QRect(m.xMarkenX[i] - w / 2, m.yBase + g, w, lh);
+    }
     for (const TMenuePosten& p : a.posten) {
         const QPoint punkt(m.px(p.anteil), m.py(p.dbProPortion));
         m.punkte << punkt;
-        // The name right of the point, or left of it where it would leave the plot.
+        // The name beside its point where it covers no other name and stays in the plot:
+        // right, left, then above or below on either side; else where it covers fewest.
         const int breite = text.horizontalAdvance(p.name);
-        int x = punkt.x() + m.radius + g / 2;
-        if (x + breite > m.xEnd)
-            x = punkt.x() - m.radius - g / 2 - breite;
-        m.namenPos << QPoint(x, punkt.y() - lh / 2);
+        const int rechts = punkt.x() + m.radius + g / 2;
+        const int links = punkt.x() - m.radius - g / 2 - breite;
+        const int mitte = punkt.y() - lh / 2;
+        const int hoch = mitte - lh, tief = mitte + lh;
+        const QPoint stellen[] = {{rechts, mitte}, {links, mitte}, {rechts, hoch},
+                                  {rechts, tief},  {links, hoch},  {links, tief}};
+        QRect wahl;
+        qsizetype besteWertung = -1;
+        for (const QPoint& stelle : stellen) {
+            const QRect r(stelle, QSize(breite, lh));
+            const qsizetype wertung =
+                std::count_if(belegt.begin(), belegt.end(),
+                              [&](const QRect& b) { return b.intersects(r); }) +
+                (plot.contains(r) ? 0 : belegt.size() + 1);
+            if (besteWertung < 0 || wertung < besteWertung) {
+                wahl = r;
+                besteWertung = wertung;
+            }
+            if (wertung == 0)
+                break;
+        }
+        belegt << wahl;
+        m.namenPos << wahl.topLeft();
     }
     return m;
 }

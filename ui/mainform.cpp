@@ -151,7 +151,10 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     connect(&freigabe, &QTimer::timeout, this, [this] { freizugeben.clear(); });
 
     verbinde();
+    verbindeZutaten();
+    verbindeRezepte();
     verbindeVerkauf();
+    verbindeInfo();
     verbindeAuswertung();
     verbindeCsv();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());

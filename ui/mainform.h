@@ -33,7 +33,13 @@ class TZahlFeld;
 
 namespace fenster {
 
+class TAboutBox;
+class TCalcAmountsForm;
+class TRezeptForm;
 class TVerkaufsListeForm;
+class TZeigeBildForm;
+class TZutatAuswaehlenForm;
+class TZutatForm;
 
 // The main window: owner of all data of the running program. It starts the run (loads
 // the working file), keeps the data in the working file, opens and saves documents, and
@@ -82,6 +88,8 @@ public:
     QAction* Drucken1 = nullptr;
     QAction* Beenden1 = nullptr;
     QAction* ber1 = nullptr; // top-level item after the menus; insert new menus before it
+    TAboutBox* AboutBox = nullptr;
+    void ber1Click(); // mainform_info.cpp
     QToolBar* ToolBar1 = nullptr;
     QToolButton* NewBtn = nullptr;
     QToolButton* OpenBtn = nullptr;
@@ -123,6 +131,11 @@ public:
     void BitBtn5Click(); // export (mainform_csv.cpp)
     // Appends ingredients from a CSV file chosen in OpenDialog2 (mainform_csv.cpp).
     void ImportBtnClick();
+    // The ingredient dialog and its handlers (mainform_zutaten.cpp).
+    TZutatForm* ZutatForm = nullptr;
+    void NewZutatBtnClick();
+    void ZutatEditBtnClick();
+    void DelZutatBtnClick();
 
     // --- Tab "Rezepte" ---
     QPushButton* NewRezeptBtn = nullptr;
@@ -141,6 +154,15 @@ public:
     void SuchBtn2Click();
     void WeiterSuchenBtn2Click();
     void BitBtn4Click(); // export (mainform_csv.cpp)
+    // The recipe dialog, the dialogs it opens, and the handlers (mainform_rezepte.cpp).
+    TRezeptForm* RezeptForm = nullptr;
+    TZutatAuswaehlenForm* ZutatAuswaehlenForm = nullptr;
+    TZeigeBildForm* ZeigeBildForm = nullptr;
+    TCalcAmountsForm* CalcAmountsForm = nullptr;
+    void NewRezeptBtnClick();
+    void EditRezeptBtnClick();
+    void RezeptKopieBtnClick();
+    void DelRezeptBtmClick();
 
     // --- Tab "Verkäufe" ---
     TListenAnsicht* ListView3 = nullptr;
@@ -238,6 +260,18 @@ private:
     // Sales, evaluation and CSV (mainform_verkauf.cpp, mainform_auswertung.cpp,
     // mainform_csv.cpp).
     void verbindeVerkauf();
+    // Ingredients, recipes and the about dialog: each creates its dialogs, once, and
+    // connects its controls (mainform_zutaten.cpp, mainform_rezepte.cpp, mainform_info.cpp).
+    void verbindeZutaten();
+    void verbindeRezepte();
+    void verbindeInfo();
+    // The ingredient or recipe of the selected row; nothing, after the message, when no
+    // row is selected.
+    std::optional<int> gewaehlteZutat() const;
+    std::optional<int> gewaehltesRezept() const;
+    // After a change of ingredients or recipes: rebuild, save, and select record nr.
+    void zutatenGeaendert(std::optional<int> nr);
+    void rezepteGeaendert(std::optional<int> nr);
     void verbindeAuswertung();
     void verbindeCsv();
     // The recipe of the selected sales row; nothing, after the message, when no row is

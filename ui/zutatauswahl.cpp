@@ -226,11 +226,12 @@ void TZutatAuswaehlenForm::BitBtn1Click() {
 }
 
 bool TZutatAuswaehlenForm::eventFilter(QObject* objekt, QEvent* ereignis) {
-    // Enter in the search field searches instead of confirming the dialog.
+    // Enter in the search field searches on, as in the main window, instead of confirming
+    // the dialog.
     if (objekt == SuchEd2 && ereignis->type() == QEvent::KeyPress) {
         const int taste = static_cast<QKeyEvent*>(ereignis)->key();
         if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
-            Behandle([this] { SuchBtn2Click(); });
+            Behandle([this] { WeiterSuchenBtn2Click(); });
             return true;
         }
     }

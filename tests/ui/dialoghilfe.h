@@ -8,14 +8,14 @@
 #include <QWidget>
 
 // A caption as shown, without the mnemonic marks.
-inline QString OhneKuerzel(QString text) {
+inline QString OhneMnemonik(QString text) {
     return text.remove(QLatin1Char('&'));
 }
 
 // The field whose label reads `beschriftung`; ends the test when there is none.
 template <class T = QWidget> T* Feld(const QWidget& fenster, const QString& beschriftung) {
     for (QLabel* l : fenster.findChildren<QLabel*>())
-        if (OhneKuerzel(l->text()) == beschriftung && l->buddy())
+        if (OhneMnemonik(l->text()) == beschriftung && l->buddy())
             if (auto* f = qobject_cast<T*>(l->buddy()))
                 return f;
     qFatal("kein Feld \"%s\"", qPrintable(beschriftung));
@@ -25,7 +25,7 @@ template <class T = QWidget> T* Feld(const QWidget& fenster, const QString& besc
 // ends the test when there is none.
 template <class T = QAbstractButton> T* Knopf(const QWidget& fenster, const QString& text) {
     for (T* k : fenster.findChildren<T*>())
-        if (OhneKuerzel(k->text()) == text || (k->text().isEmpty() && k->accessibleName() == text))
+        if (OhneMnemonik(k->text()) == text || (k->text().isEmpty() && k->accessibleName() == text))
             return k;
     qFatal("kein Knopf \"%s\"", qPrintable(text));
 }

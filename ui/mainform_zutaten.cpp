@@ -1,0 +1,77 @@
+// Tab "Zutaten": new, changed and deleted ingredients through the ingredient dialog.
+#include "ui/mainform.h"
+
+#include "core/fehler.h"
+#include "core/melder.h"
+#include "costing/meldungen.h"
+#include "costing/zutatkatalog.h"
+#include "ui/fehlerbox.h"
+#include "ui/listenansicht.h"
+#include "ui/zutatform.h"
+
+#include <QPushButton>
+
+namespace fenster {
+
+void TMainForm::verbindeZutaten() {
+    ZutatForm = new TZutatForm(this);
+    connect(NewZutatBtn, &QPushButton::clicked, this, Sicher(this, &TMainForm::NewZutatBtnClick));
+    connect(ZutatEditBtn, &QPushButton::clicked, this, Sicher(this, &TMainForm::ZutatEditBtnClick));
+    connect(DelZutatBtn, &QPushButton::clicked, this, Sicher(this, &TMainForm::DelZutatBtnClick));
+}
+
+std::optional<int> TMainForm::gewaehlteZutat() const {
+    const auto nr = ListView1->gewaehlteNr();
+    if (!nr) {
+        melder().information(Meldung::ZutatAnklicken.toString());
+        return std::nullopt;
+    }
+    if (*nr < 0 || uint32_t(*nr) >= daten.anzahlZutaten())
+        throw TFehler(QStringLiteral("Es gibt keine Zutat Nr. %1").arg(*nr));
+    return nr;
+}
+
+void TMainForm::zutatenGeaendert(std::optional<int> nr) {
+    ListRezepte();
+    SaveZutaten();
+    if (nr && ListView1->waehleNr(*nr))
+        ListView1->scrollTo(ListView1->currentIndex());
+}
+
+void TMainForm::NewZutatBtnClick() {
+    ZutatForm->fuelleNeu(VerschiedeneWerte(daten));
+    if (melder().modal(*ZutatForm) != QDialog::Accepted)
+        return;
+    const int nr = int(daten.anzahlZutaten());
+    ZutatHinzufuegen(daten, ZutatForm->werte());
+    zutatenGeaendert(nr);
+}
+
+void TMainForm::ZutatEditBtnClick() {
+    const auto nr = gewaehlteZutat();
+    if (!nr)
+        return;
+    // The drop-down lists stay those of the last new ingredient.
+    ZutatForm->fuelleAus(ZutatWerte(daten.zutat(uint32_t(*nr))));
+    if (melder().modal(*ZutatForm) != QDialog::Accepted)
+        return;
+    ZutatErsetzen(daten, *nr, ZutatForm->werte());
+    zutatenGeaendert(nr);
+}
+
+void TMainForm::DelZutatBtnClick() {
+    const auto nr = gewaehlteZutat();
+    if (!nr)
+        return;
+    if (const auto meldung = ZutatLoeschenMeldung(PruefeZutatLoeschen(daten, *nr))) {
+        melder().fehler(meldung->text.toString(), meldung->titel.toString());
+        return;
+    }
+    if (melder().frage(Meldung::ZutatLoeschenFrage.toString(), Meldung::TitelLoeschen.toString(),
+                       TSymbol::frage) != TAntwort::ja)
+        return;
+    LoescheZutat(daten, *nr);
+    zutatenGeaendert(std::nullopt);
+}
+
+} // namespace fenster

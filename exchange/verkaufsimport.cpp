@@ -7,6 +7,7 @@
 #include "exchange/csvkodierung.h"
 #include "exchange/csvsaetze.h"
 #include "exchange/rezeptnamen.h"
+#include "exchange/tagessuche.h"
 #include "exchange/verkaufsfelder.h"
 #include "lists/verkauf.h"
 
@@ -78,35 +79,6 @@ quint64 paar(uint32_t rezept, const TVerkaufstag& tag) {
     return quint64(rezept) << 32 | tag.schluessel();
 }
 
-// The day of a stored record, unless its fields are no day an import can name.
-std::optional<TVerkaufstag> tagVon(const TVerkauf& v) {
-    if (v.monat < 1 || v.monat > 12 || v.tag < 1 || v.tag > 31)
-        return std::nullopt;
-    return TVerkaufstag{v.jahr, v.monat, v.tag};
-}
-
-// Calls gefunden(wert, position, satz) for every stored record of the given recipes whose
-// (recipe, day) is in `index`; the first call per value is the recipe's first record of
-// that day, as ErfasseVerkauf finds it.
-template <class F>
-void fuerTagessaetze(const TDaten& daten, const std::vector<uint32_t>& rezepte,
-                     const QHash<quint64, uint32_t>& index, F&& gefunden) {
-    for (const uint32_t nr : rezepte) {
-        const TRezept& r = daten.rezept(nr);
-        if (!r.verkaeufe)
-            continue;
-        for (uint32_t i = 0; i < r.verkaeufe->count; ++i) {
-            const TVerkauf& v = *r.verkaeufe->at<TVerkauf>(i);
-            const std::optional<TVerkaufstag> tag = tagVon(v);
-            if (!tag)
-                continue;
-            const auto it = index.constFind(paar(nr, *tag));
-            if (it != index.constEnd())
-                gefunden(it.value(), i, v);
-        }
-    }
-}
-
 QDate alsDatum(const TVerkaufstag& t) {
     return QDate(t.jahr, t.monat, t.tag);
 }
@@ -121,7 +93,10 @@ struct TGruppe {
     TVerkaufstag tag;
     int64_t bestand = 0; // the count already stored for that day
     int64_t summe = 0;   // of the sound lines so far
+    uint32_t vorige;     // the recipe's group made before this one
 };
+
+constexpr uint32_t keineGruppe = std::numeric_limits<uint32_t>::max();
 
 // A sound line with a count above 0.
 struct TZeile {
@@ -141,6 +116,7 @@ public:
 private:
     std::optional<QString> pruefeFeld(TRolle rolle, QStringView feld);
     int64_t rezeptNr(QStringView name);
+    uint32_t gruppe(uint32_t rezept, const TVerkaufstag& tag);
     void findeBestaende();
     QString name(uint32_t rezept) const { return TextView(daten.rezept(rezept).name).toString(); }
 
@@ -149,7 +125,15 @@ private:
     const TSpalten spalten;
     TRezeptNamen namen;
     QHash<QStringView, int64_t> namenCache;
+    // Groups of the recipes that went back to an earlier day.
     QHash<quint64, uint32_t> gruppenIndex;
+    struct TRezeptStand {
+        uint32_t letzte = keineGruppe;   // of the recipe's previous line
+        uint32_t juengste = keineGruppe; // made last; earlier ones through TGruppe::vorige
+        uint32_t hoechster = 0;          // latest day key
+        bool indiziert = false;          // its groups are in gruppenIndex
+    };
+    std::vector<TRezeptStand> jeRezept;
     std::vector<TGruppe> gruppen;
     std::vector<TZeile> zeilen;
     QList<TVerkaufsFehler> fehler;
@@ -238,31 +222,59 @@ void TPruefer::lies(TCsvLeser& leser) {
         }
         if (anzahl == 0)
             continue;
-        const quint64 schluessel = paar(uint32_t(rezept), tag);
-        auto it = gruppenIndex.find(schluessel);
-        if (it == gruppenIndex.end()) {
-            it = gruppenIndex.insert(schluessel, uint32_t(gruppen.size()));
-            gruppen.push_back({uint32_t(rezept), tag, 0, 0});
-        }
-        zeilen.push_back({leser.zeile(), it.value(), int32_t(anzahl)});
+        zeilen.push_back({leser.zeile(), gruppe(uint32_t(rezept), tag), int32_t(anzahl)});
     }
 }
 
+uint32_t TPruefer::gruppe(uint32_t nr, const TVerkaufstag& tag) {
+    if (jeRezept.empty())
+        jeRezept.resize(daten.anzahlRezepte());
+    TRezeptStand& z = jeRezept[nr];
+    if (z.letzte != keineGruppe && gruppen[z.letzte].tag == tag)
+        return z.letzte;
+    const uint32_t schluessel = tag.schluessel();
+    auto neueGruppe = [&] {
+        const auto g = uint32_t(gruppen.size());
+        gruppen.push_back({nr, tag, 0, 0, z.juengste});
+        z.juengste = g;
+        z.hoechster = std::max(z.hoechster, schluessel);
+        if (z.indiziert)
+            gruppenIndex.insert(paar(nr, tag), g);
+        return g;
+    };
+    // Tills export day by day: a day after every earlier day of the recipe is new, and
+    // only a recipe that goes back in time needs the index.
+    if (z.juengste == keineGruppe || schluessel > z.hoechster)
+        return z.letzte = neueGruppe();
+    if (!z.indiziert) {
+        for (uint32_t g = z.juengste; g != keineGruppe; g = gruppen[g].vorige)
+            gruppenIndex.insert(paar(nr, gruppen[g].tag), g);
+        z.indiziert = true;
+    }
+    const auto it = gruppenIndex.constFind(paar(nr, tag));
+    return z.letzte = it != gruppenIndex.constEnd() ? it.value() : neueGruppe();
+}
+
 void TPruefer::findeBestaende() {
-    std::vector<uint32_t> rezepte;
-    std::vector<bool> gesehen(daten.anzahlRezepte(), false);
-    for (const TGruppe& g : gruppen)
-        if (!gesehen[g.rezept]) {
-            gesehen[g.rezept] = true;
-            rezepte.push_back(g.rezept);
-        }
-    std::vector<bool> gefunden(gruppen.size(), false);
-    fuerTagessaetze(daten, rezepte, gruppenIndex, [&](uint32_t g, uint32_t, const TVerkauf& v) {
-        if (gefunden[g])
-            return;
-        gefunden[g] = true;
-        gruppen[g].bestand = v.menge;
-    });
+    std::vector<uint32_t> rezeptVon(gruppen.size());
+    for (size_t g = 0; g < gruppen.size(); ++g)
+        rezeptVon[g] = gruppen[g].rezept;
+    const TJeRezept je = NachRezept(rezeptVon, daten.anzahlRezepte());
+    TTagessuche suche;
+    std::vector<uint32_t> tage;
+    for (uint32_t nr = 0; nr < daten.anzahlRezepte(); ++nr) {
+        const uint32_t anfang = je.anfang[nr], ende = je.anfang[nr + 1];
+        if (anfang == ende)
+            continue;
+        tage.clear();
+        for (uint32_t k = anfang; k < ende; ++k)
+            tage.push_back(gruppen[je.reihe[k]].tag.schluessel());
+        const TRezept& r = daten.rezept(nr);
+        suche.suche(r, tage);
+        for (uint32_t k = anfang; k < ende; ++k)
+            if (const int64_t position = suche.position[k - anfang]; position >= 0)
+                gruppen[je.reihe[k]].bestand = r.verkaeufe->at<TVerkauf>(uint32_t(position))->menge;
+    }
 }
 
 TVerkaufsPruefung TPruefer::ergebnis() {
@@ -304,22 +316,20 @@ TVerkaufsPruefung TPruefer::ergebnis() {
     }
 
     p.summen.reserve(reihenfolge.size());
-    std::vector<uint32_t> tage;
-    std::vector<uint32_t> rezepte;
-    tage.reserve(reihenfolge.size());
-    rezepte.reserve(reihenfolge.size());
+    std::vector<uint32_t> tage; // sales come by day: a run of one day is one entry here
+    std::vector<bool> rezeptGezaehlt(daten.anzahlRezepte(), false);
     for (const uint32_t nr : reihenfolge) {
         const TGruppe& g = gruppen[nr];
         p.summen.push_back({g.rezept, alsDatum(g.tag), int32_t(g.summe)});
-        tage.push_back(g.tag.schluessel());
-        rezepte.push_back(g.rezept);
+        if (tage.empty() || tage.back() != g.tag.schluessel())
+            tage.push_back(g.tag.schluessel());
+        if (!rezeptGezaehlt[g.rezept]) {
+            rezeptGezaehlt[g.rezept] = true;
+            ++p.rezepte;
+        }
     }
-    for (std::vector<uint32_t>* v : {&tage, &rezepte}) {
-        std::sort(v->begin(), v->end());
-        v->erase(std::unique(v->begin(), v->end()), v->end());
-    }
-    p.tage = qsizetype(tage.size());
-    p.rezepte = qsizetype(rezepte.size());
+    std::sort(tage.begin(), tage.end());
+    p.tage = qsizetype(std::unique(tage.begin(), tage.end()) - tage.begin());
     return p;
 }
 
@@ -374,84 +384,78 @@ qsizetype ErfasseVerkaeufe(TDaten& daten, const TVerkaufsPruefung& p, bool ohneF
     if (!p.erfassbar(ohneFehlerhafte))
         throw TFehler(nichtsImportiert(p.fehler.size()));
     const auto& summen = p.summen;
-    const TFehler passtNicht(QStringLiteral("Die Verkäufe wurden nicht erfasst, weil sich die "
-                                            "Rezepte seit der Prüfung geändert haben"));
-    for (const TVerkaufsSumme& s : summen)
-        if (s.rezept >= daten.anzahlRezepte() || s.portionen < MinPortionen ||
-            s.portionen > MaxPortionen || !s.tag.isValid() || s.tag.year() < 1 ||
-            s.tag.year() > std::numeric_limits<uint16_t>::max())
-            throw passtNicht;
-
-    // Where each distinct (recipe, day) goes: the recipe's first record of that day, or
-    // a record appended in the order of the sums, exactly as ErfasseVerkauf would do one
-    // sum after the other. Everything is checked before the first record changes.
-    struct TZiel {
-        uint32_t rezept;
-        int64_t position = -1;
-        int64_t menge = 0;
-        bool neu = false;
-        bool angelegt = false;
-    };
-    QHash<quint64, uint32_t> index;
-    index.reserve(qsizetype(summen.size()));
-    std::vector<TZiel> ziele;
-    std::vector<uint32_t> zielVon(summen.size());
-    std::vector<uint32_t> rezepte;
-    for (size_t k = 0; k < summen.size(); ++k) {
+    const size_t n = summen.size();
+    std::vector<uint32_t> rezeptVon(n);
+    std::vector<uint32_t> tagVon(n);
+    for (size_t k = 0; k < n; ++k) {
         const TVerkaufsSumme& s = summen[k];
-        const TVerkaufstag tag{uint16_t(s.tag.year()), uint16_t(s.tag.month()),
-                               uint16_t(s.tag.day())};
-        const quint64 schluessel = paar(s.rezept, tag);
-        auto it = index.constFind(schluessel);
-        if (it == index.constEnd()) {
-            it = index.insert(schluessel, uint32_t(ziele.size()));
-            ziele.push_back({s.rezept});
-            rezepte.push_back(s.rezept);
-        }
-        zielVon[k] = it.value();
+        int jahr = 0, monat = 0, tag = 0;
+        s.tag.getDate(&jahr, &monat, &tag);
+        if (s.rezept >= daten.anzahlRezepte() || s.portionen < MinPortionen ||
+            s.portionen > MaxPortionen || !s.tag.isValid() || jahr < 1 ||
+            jahr > std::numeric_limits<uint16_t>::max())
+            throw TFehler(QStringLiteral("Die Verkäufe wurden nicht erfasst, weil sich die "
+                                         "Rezepte seit der Prüfung geändert haben"));
+        rezeptVon[k] = s.rezept;
+        tagVon[k] = TVerkaufstag{uint16_t(jahr), uint16_t(monat), uint16_t(tag)}.schluessel();
     }
-    std::sort(rezepte.begin(), rezepte.end());
-    rezepte.erase(std::unique(rezepte.begin(), rezepte.end()), rezepte.end());
-    fuerTagessaetze(daten, rezepte, index, [&](uint32_t z, uint32_t position, const TVerkauf& v) {
-        if (ziele[z].position < 0) {
-            ziele[z].position = position;
-            ziele[z].menge = v.menge;
-        }
-    });
 
-    std::vector<int64_t> angehaengt(daten.anzahlRezepte(), 0);
-    for (size_t k = 0; k < summen.size(); ++k) {
-        TZiel& z = ziele[zielVon[k]];
-        if (z.position < 0) {
-            const TRezept& r = daten.rezept(z.rezept);
-            z.position = int64_t(r.verkaeufe ? r.verkaeufe->count : 0) + angehaengt[z.rezept]++;
-            z.neu = true;
-            if (z.position > std::numeric_limits<int32_t>::max())
-                throw TFehler(QStringLiteral("Zu viele Verkäufe"));
+    // Where each sum goes: the recipe's first record of its day, or a record appended in
+    // the order of the sums, exactly as ErfasseVerkauf would do one sum after the other.
+    // Everything is checked before the first record changes.
+    const TJeRezept je = NachRezept(rezeptVon, daten.anzahlRezepte());
+    std::vector<int32_t> ziel(n, -1); // -1: appends the day's record
+    TTagessuche suche;
+    std::vector<uint32_t> tage;
+    std::vector<int64_t> menge;
+    for (uint32_t nr = 0; nr < daten.anzahlRezepte(); ++nr) {
+        const uint32_t anfang = je.anfang[nr], ende = je.anfang[nr + 1];
+        if (anfang == ende)
+            continue;
+        tage.clear();
+        for (uint32_t k = anfang; k < ende; ++k)
+            tage.push_back(tagVon[je.reihe[k]]);
+        const TRezept& r = daten.rezept(nr);
+        suche.suche(r, tage);
+        menge.assign(ende - anfang, 0);
+        int64_t anzahl = r.verkaeufe ? r.verkaeufe->count : 0;
+        for (uint32_t i = 0; i < ende - anfang; ++i)
+            if (suche.vertreter[i] == i && suche.position[i] >= 0)
+                menge[i] = r.verkaeufe->at<TVerkauf>(uint32_t(suche.position[i]))->menge;
+        for (uint32_t i = 0; i < ende - anfang; ++i) {
+            const uint32_t k = je.reihe[anfang + i];
+            const uint32_t v = suche.vertreter[i];
+            const bool neu = suche.position[v] < 0;
+            if (neu) {
+                if (anzahl >= std::numeric_limits<int32_t>::max())
+                    throw TFehler(QStringLiteral("Zu viele Verkäufe"));
+                suche.position[v] = anzahl++;
+            } else {
+                ziel[k] = int32_t(suche.position[v]);
+            }
+            menge[v] += summen[k].portionen;
+            if (menge[v] > hoechsteTagesmenge)
+                throw TFehler(QStringLiteral("Die Verkäufe wurden nicht erfasst: Der %1 hätte "
+                                             "mehr als %2 verkaufte Portionen von \"%3\"")
+                                  .arg(KurzesDatum(summen[k].tag))
+                                  .arg(hoechsteTagesmenge)
+                                  .arg(TextView(r.name)));
         }
-        z.menge += summen[k].portionen;
-        if (z.menge > hoechsteTagesmenge)
-            throw TFehler(QStringLiteral("Die Verkäufe wurden nicht erfasst: Der %1 hätte mehr "
-                                         "als %2 verkaufte Portionen von \"%3\"")
-                              .arg(KurzesDatum(summen[k].tag))
-                              .arg(hoechsteTagesmenge)
-                              .arg(TextView(daten.rezept(z.rezept).name)));
     }
 
     // Valuing a portion walks the recipe's lines; it is the same for all its sums.
-    std::vector<std::optional<TPortionsWert>> werte(daten.anzahlRezepte());
-    for (size_t k = 0; k < summen.size(); ++k) {
-        const TVerkaufsSumme& s = summen[k];
-        TZiel& z = ziele[zielVon[k]];
-        TRezept& r = daten.rezept(s.rezept);
-        if (!werte[s.rezept])
-            werte[s.rezept] = PortionsWert(daten, r);
-        const bool anhaengen = z.neu && !z.angelegt;
-        z.angelegt = true;
-        BucheVerkauf(daten, r, anhaengen ? -1 : int32_t(z.position), s.tag, s.portionen,
-                     *werte[s.rezept]);
+    for (uint32_t nr = 0; nr < daten.anzahlRezepte(); ++nr) {
+        const uint32_t anfang = je.anfang[nr], ende = je.anfang[nr + 1];
+        if (anfang == ende)
+            continue;
+        TRezept& r = daten.rezept(nr);
+        const TPortionsWert w = PortionsWert(daten, r);
+        for (uint32_t i = anfang; i < ende; ++i) {
+            const uint32_t k = je.reihe[i];
+            BucheVerkauf(daten, r, ziel[k], summen[k].tag, summen[k].portionen, w);
+        }
     }
-    return qsizetype(summen.size());
+    return qsizetype(n);
 }
 
 QString Zusammenfassung(const TVerkaufsPruefung& p, bool ohneFehlerhafte) {

@@ -1,6 +1,5 @@
 // Arbitrary bytes as a till's sales export: a refused file or line changes nothing, and
 // what is recorded equals recording the checked sums one by one with the sale operation.
-#include "core/datei.h"
 #include "core/daten.h"
 #include "core/fehler.h"
 #include "core/texte.h"
@@ -12,6 +11,7 @@
 
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -51,6 +51,18 @@ void baue(TDaten& d) {
     verkauf(d.rezept(3), 2024, 6, 14, 5);
 }
 
+// The sales records of every recipe, byte for byte; nothing else changes in an import.
+// (Writing the whole data file per comparison would slow the fuzzer a hundredfold.)
+std::vector<QByteArray> stand(const TDaten& d) {
+    std::vector<QByteArray> s;
+    for (uint32_t i = 0; i < d.anzahlRezepte(); ++i) {
+        const TDynaArray* v = d.rezept(i).verkaeufe;
+        s.emplace_back(v && v->count ? static_cast<const char*>(v->poi) : "",
+                       v ? qsizetype(v->count) * qsizetype(sizeof(TVerkauf)) : 0);
+    }
+    return s;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -62,17 +74,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     TDaten daten;
     baue(daten);
-    const QByteArray vorher = DatenAlsBytes(daten);
+    const std::vector<QByteArray> vorher = stand(daten);
 
     TVerkaufsPruefung p;
     try {
         p = PruefeVerkaeufe(daten, bytes);
     } catch (const TFehler&) {
-        if (DatenAlsBytes(daten) != vorher)
+        if (stand(daten) != vorher)
             std::abort();
         return 0;
     }
-    if (DatenAlsBytes(daten) != vorher)
+    if (stand(daten) != vorher)
         std::abort();
 
     qint64 letzte = 0;
@@ -104,10 +116,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         } catch (const TFehler&) {
         }
-        if (DatenAlsBytes(daten) != vorher)
+        if (stand(daten) != vorher)
             std::abort();
     }
 
+    if (p.summen.empty()) {
+        if (ErfasseVerkaeufe(daten, p, true) != 0 || stand(daten) != vorher)
+            std::abort();
+        return 0;
+    }
     TDaten einzeln;
     baue(einzeln);
     try {
@@ -118,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (ErfasseVerkaeufe(daten, p, true) != qsizetype(p.summen.size()))
         std::abort();
-    if (DatenAlsBytes(daten) != DatenAlsBytes(einzeln))
+    if (stand(daten) != stand(einzeln) || daten.anzahlRezepte() != einzeln.anzahlRezepte())
         std::abort();
     return 0;
 }

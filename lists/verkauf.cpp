@@ -44,10 +44,12 @@ void BucheVerkauf(TDaten& d, TRezept& r, int32_t position, QDate tag, int32_t po
 
     if (!r.verkaeufe)
         r.verkaeufe = d.NeueVerkaeufe();
+    int jahr = 0, monat = 0, tagNr = 0;
+    tag.getDate(&jahr, &monat, &tagNr);
     TVerkauf& v = *static_cast<TVerkauf*>(r.verkaeufe->Add());
-    v.jahr = uint16_t(tag.year());
-    v.monat = uint16_t(tag.month());
-    v.tag = uint16_t(tag.day());
+    v.jahr = uint16_t(jahr);
+    v.monat = uint16_t(monat);
+    v.tag = uint16_t(tagNr);
     v.menge = portionen;
     v.umsatznetto = p * n;
     v.umsatzbrutto = p * r.vkbrutto;

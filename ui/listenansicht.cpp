@@ -2,6 +2,9 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 TListenAnsicht::TListenAnsicht(const QString& name, QWidget* parent)
     : QTreeView(parent), daten(new TListenModell(this)) {
@@ -38,9 +41,28 @@ TListenAnsicht::TListenAnsicht(const QString& name, QWidget* parent)
 TListe TListenAnsicht::zeige(TListe neu) {
     const bool spaltenGleich = neu.spalten == daten->liste().spalten;
     TListe alt = daten->setzeListe(std::move(neu));
-    if (!spaltenGleich)
+    if (!spaltenGleich || inhaltsbreite)
         setzeBreiten();
     return alt;
+}
+
+void TListenAnsicht::setzeInhaltsbreite(bool ja) {
+    inhaltsbreite = ja;
+    setzeBreiten();
+}
+
+int TListenAnsicht::textbreite(int spalte) const {
+    // Measures only the longest text: figures have digits of one width.
+    const TListe& l = daten->liste();
+    const QString* laengster = nullptr;
+    for (const QStringList& zeile : l.zeilen)
+        if (spalte < zeile.size() && (!laengster || zeile[spalte].size() > laengster->size()))
+            laengster = &zeile[spalte];
+    if (!laengster)
+        return 0;
+    // The margins the style leaves on both sides of a cell's text.
+    const int rand = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return fontMetrics().horizontalAdvance(*laengster) + 2 * rand + 2;
 }
 
 void TListenAnsicht::setzeBreiten() {
@@ -49,7 +71,8 @@ void TListenAnsicht::setzeBreiten() {
     for (int i = 0; i < spalten.size(); ++i) {
         setColumnHidden(i, spalten[i].breite == 0);
         if (spalten[i].breite > 0)
-            header()->resizeSection(i, int(spalten[i].breite * faktor + 0.5));
+            header()->resizeSection(i, std::max(int(spalten[i].breite * faktor + 0.5),
+                                                inhaltsbreite ? textbreite(i) : 0));
     }
 }
 

@@ -21,6 +21,9 @@ public:
     // Shows a new list with its column widths; hands back the previous list.
     TListe zeige(TListe neu);
     void setzeSortierbar(bool ja);
+    // Lets every column grow to its widest text at each showing, never narrower than the
+    // list's width, for tables whose figures must be read whole.
+    void setzeInhaltsbreite(bool ja);
     // Lets the cells of one column be edited in place: F2, a double click or a click on
     // the selected row's cell opens the editor; -1 makes the list read-only again.
     void setzeEditierbar(int spalte);
@@ -49,5 +52,7 @@ protected:
 
 private:
     void setzeBreiten();
+    int textbreite(int spalte) const;
     TListenModell* daten;
+    bool inhaltsbreite = false;
 };

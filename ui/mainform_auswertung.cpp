@@ -4,6 +4,7 @@
 #include "lists/auswertung.h"
 #include "ui/diagrammflaeche.h"
 #include "ui/fehlerbox.h"
+#include "ui/listenansicht.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -20,6 +21,8 @@ void TMainForm::verbindeAuswertung() {
         // arrows), not at every digit on its way.
         feld->setKeyboardTracking(false);
     }
+    // Its month columns are 50 pixels; a figure of five digits needs more to be read.
+    ListView4->setzeInhaltsbreite(true);
     connect(KennzahlCombo, &QComboBox::currentIndexChanged, this,
             Sicher(this, &TMainForm::KennzahlComboChange));
     // On the state, so that keyboard and assistive technology switch them too.

@@ -123,6 +123,27 @@ private Q_SLOTS:
         QCOMPARE(editor->text(), QStringLiteral("Mehl"));
     }
 
+    void listeMitInhaltsbreite() {
+        TListenAnsicht a(QStringLiteral("Tabelle"));
+        TListe l;
+        l.setzeSpalten({{QStringLiteral("Name"), 150}, {QStringLiteral("Jan."), 50}});
+        l.zeilen = {{QStringLiteral("Alle"), QStringLiteral("1,00")}};
+        a.zeige(l);
+        const int schmal = a.header()->sectionSize(1);
+        QCOMPARE(schmal, int(50 * a.logicalDpiX() / 96.0 + 0.5));
+
+        a.setzeInhaltsbreite(true);
+        QCOMPARE(a.header()->sectionSize(1), schmal); // short figures keep the width
+        l.zeilen.append({QStringLiteral("Produkte"), QStringLiteral("123456789012,00")});
+        a.zeige(l);
+        const int breit = a.header()->sectionSize(1);
+        QVERIFY(breit > a.fontMetrics().horizontalAdvance(QStringLiteral("123456789012,00")));
+        QCOMPARE(a.header()->sectionSize(0), int(150 * a.logicalDpiX() / 96.0 + 0.5));
+        l.zeilen.removeLast();
+        a.zeige(l);
+        QCOMPARE(a.header()->sectionSize(1), schmal); // and shrink back with the figures
+    }
+
     void fehlerboxZeigtUnbehandelteFehler() {
         TTestMelder m;
         QVERIFY(!Behandle([] { throw TFehler(QStringLiteral("Read beyond end of file")); }));

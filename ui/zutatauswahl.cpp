@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace fenster {
@@ -128,8 +129,9 @@ TZutatAuswaehlenForm::TZutatAuswaehlenForm(QWidget* parent)
 
 void TZutatAuswaehlenForm::zeigeListe() {
     const int auswahl = zustand.auswahl;
-    // The previous rows are released only after the new ones are on screen.
-    TListe alt = ListView1->zeige(zustand.liste);
+    // The previous rows (100 000 of them in a large catalogue) are released once the new
+    // ones are on screen, not while the user waits for them.
+    QTimer::singleShot(0, this, [alt = ListView1->zeige(zustand.liste)] {});
     ListView1->zeigeSortierung(
         zustand.sortspalte, Sortierpfeil(TListenArt::auswahl, zustand.sortspalte, zustand.sortdir));
     zustand.auswahl = auswahl;

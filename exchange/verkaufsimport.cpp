@@ -79,6 +79,15 @@ quint64 paar(uint32_t rezept, const TVerkaufstag& tag) {
     return quint64(rezept) << 32 | tag.schluessel();
 }
 
+// A field as an error quotes it: a runaway field (a quote left open in a column nobody
+// reads) would otherwise put a whole file into every message.
+QString zitat(QStringView t) {
+    constexpr qsizetype hoechstens = 60;
+    if (t.size() <= hoechstens)
+        return t.toString();
+    return t.first(hoechstens - 1).toString() + QChar(u'…');
+}
+
 QDate alsDatum(const TVerkaufstag& t) {
     return QDate(t.jahr, t.monat, t.tag);
 }
@@ -168,7 +177,7 @@ std::optional<QString> TPruefer::pruefeFeld(TRolle rolle, QStringView feld) {
             return QStringLiteral("Datum fehlt");
         const std::optional<TVerkaufstag> gelesenerTag = LiesVerkaufstag(t);
         if (!gelesenerTag)
-            return QStringLiteral("ungültiges Datum \"%1\"").arg(t);
+            return QStringLiteral("ungültiges Datum \"%1\"").arg(zitat(t));
         tag = *gelesenerTag;
         return std::nullopt;
     }
@@ -177,9 +186,9 @@ std::optional<QString> TPruefer::pruefeFeld(TRolle rolle, QStringView feld) {
             return QStringLiteral("Artikel fehlt");
         rezept = rezeptNr(t);
         if (rezept == TRezeptNamen::unbekannt)
-            return QStringLiteral("unbekannter Artikel \"%1\"").arg(t);
+            return QStringLiteral("unbekannter Artikel \"%1\"").arg(zitat(t));
         if (rezept == TRezeptNamen::mehrdeutig)
-            return QStringLiteral("mehrdeutiger Artikel \"%1\"").arg(t);
+            return QStringLiteral("mehrdeutiger Artikel \"%1\"").arg(zitat(t));
         return std::nullopt;
     case rolleMenge: {
         const TAnzahl a = LiesAnzahl(t, MaxPortionen);
@@ -190,11 +199,12 @@ std::optional<QString> TPruefer::pruefeFeld(TRolle rolle, QStringView feld) {
         case TAnzahlArt::fehlt:
             return QStringLiteral("Menge fehlt");
         case TAnzahlArt::negativ:
-            return QStringLiteral("negative Menge \"%1\" (Stornos werden nicht importiert)").arg(t);
+            return QStringLiteral("negative Menge \"%1\" (Stornos werden nicht importiert)")
+                .arg(zitat(t));
         case TAnzahlArt::ungueltig:
             break;
         }
-        return QStringLiteral("ungültige Menge \"%1\"").arg(t);
+        return QStringLiteral("ungültige Menge \"%1\"").arg(zitat(t));
     }
     }
     return std::nullopt;
@@ -342,8 +352,9 @@ QString nichtsImportiert(qsizetype fehlerhaft) {
 
 } // namespace
 
-TVerkaufsPruefung PruefeVerkaeufe(const TDaten& daten, QByteArrayView bytes) {
-    const QString text = CsvText(bytes);
+namespace {
+
+TVerkaufsPruefung pruefeText(const TDaten& daten, const QString& text) {
     TCsvLeser leser(text);
     bool kopf = false;
     for (;;) {
@@ -369,15 +380,24 @@ TVerkaufsPruefung PruefeVerkaeufe(const TDaten& daten, QByteArrayView bytes) {
     return pruefer.ergebnis();
 }
 
+} // namespace
+
+TVerkaufsPruefung PruefeVerkaeufe(const TDaten& daten, QByteArrayView bytes) {
+    return pruefeText(daten, CsvText(bytes));
+}
+
 TVerkaufsPruefung PruefeVerkaufsdatei(const TDaten& daten, const QString& pfad) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         throw TNichtGeoeffnet();
-    const QByteArray bytes = datei.readAll();
+    QByteArray bytes = datei.readAll();
     if (datei.error() != QFileDevice::NoError)
         throw TFehler(datei.errorString());
     datei.close();
-    return PruefeVerkaeufe(daten, bytes);
+    // The bytes are not needed once decoded; a year of till data is tens of megabytes.
+    const QString text = CsvText(bytes);
+    bytes = QByteArray();
+    return pruefeText(daten, text);
 }
 
 qsizetype ErfasseVerkaeufe(TDaten& daten, const TVerkaufsPruefung& p, bool ohneFehlerhafte) {

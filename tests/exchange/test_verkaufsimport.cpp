@@ -152,6 +152,9 @@ private Q_SLOTS:
             << QByteArray("15.06.2024;Nix;0") << "Zeile 2: unbekannter Artikel \"Nix\"";
         QTest::newRow("0 mit falschem Datum")
             << QByteArray("15.6.;Gulasch;0") << "Zeile 2: ungültiges Datum \"15.6.\"";
+        QTest::newRow("langer Text gekürzt")
+            << QByteArray("15.06.2024;" + QByteArray(70, 'x') + ";1")
+            << "Zeile 2: unbekannter Artikel \"" + QString(59, u'x') + "…\"";
         QTest::newRow("0 ohne Fehler") << QByteArray("15.06.2024;Gulasch;000") << "";
     }
     void zeilenfehler() {

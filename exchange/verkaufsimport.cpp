@@ -66,7 +66,9 @@ TSpalten leseKopf(const TCsvLeser& leser) {
                                   ? fehlend.front()
                                   : QStringList(fehlend.mid(0, fehlend.size() - 1)).join(u", ") +
                                         QStringLiteral(" und ") + fehlend.back();
-        throw TFehler(QStringLiteral("Der Kopfzeile (Zeile %1) fehlt die Spalte für %2")
+        throw TFehler((fehlend.size() == 1
+                           ? QStringLiteral("Der Kopfzeile (Zeile %1) fehlt die Spalte für %2")
+                           : QStringLiteral("Der Kopfzeile (Zeile %1) fehlen die Spalten für %2"))
                           .arg(leser.zeile())
                           .arg(liste));
     }

@@ -201,11 +201,11 @@ private Q_SLOTS:
                  QStringLiteral("Der Kopfzeile (Zeile 1) fehlt die Spalte für die Menge "
                                 "(\"Menge\", \"Anzahl\" oder \"Portionen\")"));
         QCOMPARE(abgelehnt(d, "\n\nBon;Rezept\n"),
-                 QStringLiteral("Der Kopfzeile (Zeile 3) fehlt die Spalte für das Datum "
+                 QStringLiteral("Der Kopfzeile (Zeile 3) fehlen die Spalten für das Datum "
                                 "(\"Datum\") und die Menge (\"Menge\", \"Anzahl\" oder "
                                 "\"Portionen\")"));
         QCOMPARE(abgelehnt(d, "Preis\n"),
-                 QStringLiteral("Der Kopfzeile (Zeile 1) fehlt die Spalte für das Datum "
+                 QStringLiteral("Der Kopfzeile (Zeile 1) fehlen die Spalten für das Datum "
                                 "(\"Datum\"), den Artikel (\"Artikel\", \"Name\" oder "
                                 "\"Rezept\") und die Menge (\"Menge\", \"Anzahl\" oder "
                                 "\"Portionen\")"));

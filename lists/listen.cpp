@@ -4,11 +4,37 @@
 #include "core/zahlen.h"
 #include "costing/preise.h"
 
+#include <QHash>
+
 namespace {
 
 QString NrText(uint32_t nr) {
     return QString::number(nr);
 }
+
+// Cells of a column that repeat (units, suppliers, groups, many prices and sums) share one
+// string: a list of 100 000 rows then holds each such text once instead of once per row.
+class TTextVorrat {
+public:
+    QString text(QStringView s) {
+        if (const auto it = vorrat.constFind(s); it != vorrat.constEnd())
+            return *it;
+        return neu(s.toString());
+    }
+    QString text(QString s) {
+        if (const auto it = vorrat.constFind(QStringView(s)); it != vorrat.constEnd())
+            return *it;
+        return neu(std::move(s));
+    }
+
+private:
+    QString neu(QString s) {
+        // The key views the text the value keeps alive.
+        vorrat.insert(QStringView(s), s);
+        return s;
+    }
+    QHash<QStringView, QString> vorrat;
+};
 
 } // namespace
 
@@ -36,17 +62,18 @@ TListe ZutatenListe(const TDaten& d) {
                     {QStringLiteral("Nr"), 0}});
     const uint32_t n = d.anzahlZutaten();
     l.zeilen.reserve(n);
+    TTextVorrat lieferanten, gruppen, preise, gesamtpreise, mengen, einheiten;
     for (uint32_t i = 0; i < n; ++i) {
         const TZutat& z = d.zutat(i);
         QStringList& zeile = l.zeilen.emplace_back();
         zeile.reserve(8);
         zeile.emplace_back(Text(z.name));
-        zeile.emplace_back(Text(z.lieferant));
-        zeile.emplace_back(Text(z.zgruppe));
-        zeile.emplace_back(Text(z.preisproeinheit));
-        zeile.emplace_back(ZahlFest(z.preis, 4));
-        zeile.emplace_back(ZahlFest(z.menge, 4));
-        zeile.emplace_back(Text(z.einheit));
+        zeile.emplace_back(lieferanten.text(TextView(z.lieferant)));
+        zeile.emplace_back(gruppen.text(TextView(z.zgruppe)));
+        zeile.emplace_back(preise.text(TextView(z.preisproeinheit)));
+        zeile.emplace_back(gesamtpreise.text(ZahlFest(z.preis, 4)));
+        zeile.emplace_back(mengen.text(ZahlFest(z.menge, 4)));
+        zeile.emplace_back(einheiten.text(TextView(z.einheit)));
         zeile.emplace_back(NrText(i));
     }
     return l;
@@ -102,6 +129,7 @@ TListe VerkaufsListe(const TDaten& d, int filter, QDate tag) {
     const int tagImMonat = tag.day();
     const uint32_t n = d.anzahlRezepte();
     l.zeilen.reserve(n);
+    TTextVorrat summen;
     for (uint32_t i = 0; i < n; ++i) {
         const TRezept& r = d.rezept(i);
         if (!PasstFilter(filter, r.gruppe))
@@ -127,11 +155,14 @@ TListe VerkaufsListe(const TDaten& d, int filter, QDate tag) {
                     tagS.add(*v);
             }
         }
-        l.zeilen.append({Text(r.name), ZahlFest(tagS.umsatz, 2), ZahlAllgemein(tagS.menge),
-                         ZahlFest(tagS.db, 2), ZahlFest(monatS.umsatz, 2),
-                         ZahlAllgemein(monatS.menge), ZahlFest(monatS.db, 2),
-                         ZahlFest(jahrS.umsatz, 2), ZahlAllgemein(jahrS.menge),
-                         ZahlFest(jahrS.db, 2), NrText(i)});
+        // Most recipes sell nothing on a given day or month: their sums repeat.
+        l.zeilen.append(
+            {Text(r.name), summen.text(ZahlFest(tagS.umsatz, 2)),
+             summen.text(ZahlAllgemein(tagS.menge)), summen.text(ZahlFest(tagS.db, 2)),
+             summen.text(ZahlFest(monatS.umsatz, 2)), summen.text(ZahlAllgemein(monatS.menge)),
+             summen.text(ZahlFest(monatS.db, 2)), summen.text(ZahlFest(jahrS.umsatz, 2)),
+             summen.text(ZahlAllgemein(jahrS.menge)), summen.text(ZahlFest(jahrS.db, 2)),
+             NrText(i)});
     }
     return l;
 }

@@ -30,6 +30,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace fenster {
 
 namespace {
@@ -148,7 +152,13 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
 
     freigabe.setSingleShot(true);
     freigabe.setInterval(0);
-    connect(&freigabe, &QTimer::timeout, this, [this] { freizugeben.clear(); });
+    connect(&freigabe, &QTimer::timeout, this, [this] {
+        freizugeben.clear();
+        // Large lists leave the heap full of free space; hand it back to the system.
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+    });
 
     verbinde();
     verbindeZutaten();

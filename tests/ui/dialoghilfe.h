@@ -3,6 +3,8 @@
 // Finding the controls of a window the way a person does: by the caption they read.
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QWidget>
@@ -28,4 +30,22 @@ template <class T = QAbstractButton> T* Knopf(const QWidget& fenster, const QStr
         if (OhneMnemonik(k->text()) == text || (k->text().isEmpty() && k->accessibleName() == text))
             return k;
     qFatal("kein Knopf \"%s\"", qPrintable(text));
+}
+
+// The controls that Tab reaches from `start` until it comes back, in order; the dialog
+// must be shown and active.
+inline QList<QWidget*> TabFolge(QWidget* start) {
+    QList<QWidget*> folge{start};
+    start->setFocus();
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* w = QApplication::focusWidget();
+        if (w == start)
+            break;
+        // A spin box's line edit stands for the box.
+        if (w && w->parentWidget() && qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+            w = w->parentWidget();
+        folge.append(w);
+    }
+    return folge;
 }

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <memory>
 
@@ -123,6 +124,35 @@ private Q_SLOTS:
                               "Nach unten", "Durchsuchen...", "Zeig das Bild...", "Megen berechnen",
                               "OK", "Kalkulation drucken", "Rezept drucken", "Cancel"})
             QVERIFY(Knopf(*form, QString::fromUtf8(k)));
+    }
+
+    // Tab goes through the inputs in their order, past the hidden check box and the six
+    // figures that are only shown.
+    void tabFolge() {
+        form->fuelleNeu(*daten);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const QList<QWidget*> erwartet = {form->NameEd,
+                                          form->RxSpinEdit1,
+                                          form->ComboBox1,
+                                          form->Memo1,
+                                          form->NewZutatBtn,
+                                          form->EditZutatBtn,
+                                          form->DelZutatBtn,
+                                          form->ListView2,
+                                          form->BitBtn3,
+                                          form->BitBtn4,
+                                          form->FilenameEdit1,
+                                          form->DurchsuchenBtn,
+                                          form->ZiegeBilderBtn,
+                                          form->RxSpinEdit2,
+                                          form->BedarfEd,
+                                          form->BitBtn2,
+                                          form->OKBtn,
+                                          form->KalkulationDruckenBtn,
+                                          form->RezeptDruckenBtn,
+                                          form->CancelBtn};
+        QCOMPARE(TabFolge(form->NameEd), erwartet);
     }
 
     // The worked example: every keystroke moves the figures.

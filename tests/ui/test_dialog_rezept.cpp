@@ -120,10 +120,6 @@ private Q_SLOTS:
         }
         QVERIFY(!form->CheckBox1->isVisible());
         QVERIFY(form->ListView2->isColumnHidden(4) && form->ListView2->isColumnHidden(5));
-        for (const char* k : {"Neues Zutat...", "Bearbeiten...", "Löschen", "Nach oben",
-                              "Nach unten", "Durchsuchen...", "Zeig das Bild...", "Megen berechnen",
-                              "OK", "Kalkulation drucken", "Rezept drucken", "Cancel"})
-            QVERIFY(Knopf(*form, QString::fromUtf8(k)));
     }
 
     // Tab goes through the inputs in their order, past the hidden check box and the six

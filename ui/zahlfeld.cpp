@@ -46,11 +46,22 @@ double TZahlFeld::wert() const {
     return LiesZahl(text()).value_or(minimum());
 }
 
+std::optional<double> TZahlFeld::wertOderNichts() const {
+    if (leerErlaubt && text().trimmed().isEmpty())
+        return std::nullopt;
+    return wert();
+}
+
 void TZahlFeld::setzeWert(double w) {
     setzeText(ZahlFest(begrenzt(w), nachkomma));
 }
 
 void TZahlFeld::normalisiere() {
+    if (leerErlaubt && text().trimmed().isEmpty()) {
+        if (!text().isEmpty())
+            lineEdit()->clear();
+        return;
+    }
     const QString neu = ZahlFest(begrenzt(wert()), nachkomma);
     if (neu != text())
         lineEdit()->setText(neu);

@@ -20,12 +20,17 @@ public:
     void setzeSchritt(double s) { schritt = s; }
     int stellen() const { return nachkomma; }
     double minimum() const { return min.value_or(0.0); }
+    // Lets the field be left empty for "no value": an empty text stays empty when the
+    // field is left, and wertOderNichts() gives nothing for it.
+    void setzeLeerErlaubt(bool ja) { leerErlaubt = ja; }
 
     QString text() const;
     // Sets the text as it stands and runs the change handlers.
     void setzeText(const QString& t);
     // The value of the text, or the minimum when the text does not read as a number.
     double wert() const;
+    // Nothing for an empty (or blank) text when empty is allowed, else wert().
+    std::optional<double> wertOderNichts() const;
     // Sets the value fixed with the field's decimals, moved into the range.
     void setzeWert(double w);
     // Rewrites the text fixed with its decimals and moved into the range, as leaving the
@@ -51,6 +56,7 @@ private:
 
     int nachkomma;
     double schritt = 1.0;
+    bool leerErlaubt = false;
     std::optional<double> min;
     std::optional<double> max;
 };

@@ -63,6 +63,20 @@ private Q_SLOTS:
         QCOMPARE(f.text(), t("3,2500"));
     }
 
+    void zahlfeldDarfLeerBleiben() {
+        TZahlFeld f(4);
+        f.setzeText(QStringLiteral("  "));
+        QCOMPARE(f.wertOderNichts(), std::optional<double>(0.0)); // empty not allowed yet
+        f.setzeLeerErlaubt(true);
+        QCOMPARE(f.wertOderNichts(), std::nullopt);
+        f.normalisiere(); // leaving the field empties it instead of writing 0
+        QCOMPARE(f.text(), QString());
+        f.setzeText(t("2,5"));
+        QCOMPARE(f.wertOderNichts(), std::optional<double>(2.5));
+        f.normalisiere();
+        QCOMPARE(f.text(), t("2,5000"));
+    }
+
     void listeZeigtUndWaehlt() {
         TListenAnsicht a(QStringLiteral("Liste"));
         TListe l;

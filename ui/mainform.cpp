@@ -373,7 +373,7 @@ QWidget* TMainForm::baueVerkaeufe() {
     auto* rechts = new QGridLayout;
     rechts->addWidget(Beschriftung(QStringLiteral("&Filtern:"), FilterCombo2), 0, 0);
     rechts->addWidget(FilterCombo2, 0, 1);
-    rechts->addWidget(Beschriftung(QStringLiteral("Anzeigen für diesen &Tag:"), DateTimePicker3), 1,
+    rechts->addWidget(Beschriftung(QStringLiteral("Anzeigen für diesen Ta&g:"), DateTimePicker3), 1,
                       0);
     rechts->addWidget(DateTimePicker3, 1, 1);
     rechts->addLayout(Suchzeile(SuchEd3, SuchBtn3, WeiterSuchenBtn3), 2, 0, 1, 2);

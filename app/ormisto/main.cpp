@@ -26,7 +26,9 @@ void setzeLocale() {
 
 int main(int argc, char** argv) {
     TAnwendung app(argc, argv);
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(Anwendungstitel));
+    // The program's title, which message boxes without a title of their own carry. Set as
+    // the name, not as the display name, which X11 would append to every window title.
+    QCoreApplication::setApplicationName(QString::fromLatin1(Anwendungstitel));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.tolvane.Ormisto"));
     QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("de.tolvane.Ormisto")));
 

@@ -8,9 +8,13 @@
 #include "ui/verkaufslisteform.h"
 #include "ui/zahlfeld.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QToolButton>
 
 using fenster::TMainForm;
 using fenster::TVerkaufsListeForm;
@@ -142,6 +146,27 @@ private Q_SLOTS:
         QCOMPARE(f.ListView3->gewaehlteZeile(), 0);
         QCOMPARE(f.ListView3->gewaehlteNr(), 0);
         QVERIFY(!m.unerwartet);
+    }
+
+    // Tab walks the list, then the panel from left to right, then on to the tool bar.
+    void tabulatorfolge() {
+        TMainForm f;
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.PageControl1->setCurrentWidget(f.TabSheet4);
+        f.ListView3->setFocus();
+        QList<QWidget*> folge = {f.ListView3};
+        for (int i = 0; i < 40 && folge.size() < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() != folge.last())
+                folge << QApplication::focusWidget();
+        }
+        QWidget* kalender = f.MonthCalendar1->findChild<QAbstractItemView*>();
+        QCOMPARE(folge,
+                 (QList<QWidget*>{f.ListView3, kalender, f.PortionEd, f.VerkaufBtn,
+                                  f.VerkaufsListeBtn, f.FilterCombo2, f.DateTimePicker3, f.SuchEd3,
+                                  f.SuchBtn3, f.WeiterSuchenBtn3, f.BitBtn2, f.NewBtn}));
     }
 
     void verkaufslisteLoeschen_data() {

@@ -167,6 +167,7 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     verbindeInfo();
     verbindeAuswertung();
     verbindeCsv();
+    verbindeDruck();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());
 
     Behandle([this] { FormCreate(); });

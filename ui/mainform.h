@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -220,6 +222,14 @@ public:
     // Writes the list as shown; throws TFehler when the file cannot be written.
     void ExportToFile(const TListenAnsicht& listview1, const QString& fname);
 
+    // --- Printing (mainform_druck.cpp) ---
+    // "Drucken": the active tab's list, or the chart while the evaluation shows it.
+    void Drucken1Click();
+    // "Drucker einrichten...": printer, paper and orientation for every later printout.
+    void Druckereinrichten1Click();
+    // The one printer of the run, made at its first use; every printout goes to it.
+    QPrinter& Drucker();
+
     // --- Lists of all tabs (mainform_listen.cpp) ---
     // Rebuilds the ingredient, recipe and sales lists, each ordered by its sort state,
     // and the items of both filters.
@@ -274,6 +284,15 @@ private:
     void rezepteGeaendert(std::optional<int> nr);
     void verbindeAuswertung();
     void verbindeCsv();
+    // The print commands of the window and of the recipe and amount dialogs.
+    void verbindeDruck();
+    // "Kalkulation drucken" and "Rezept drucken" of both dialogs, with what they show.
+    void RezeptPrintKalkBtnClick();
+    void RezeptBitBtn6Click();
+    void MengenPrintKalkBtnClick();
+    void MengenBitBtn6Click();
+    // Shared, so that the header needs no printer type to destroy it.
+    std::shared_ptr<QPrinter> drucker;
     // The recipe of the selected sales row; nothing, after the message, when no row is
     // selected.
     std::optional<uint32_t> gewaehltesGericht() const;

@@ -168,6 +168,7 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     verbindeAuswertung();
     verbindeCsv();
     verbindeDruck();
+    verbindeExtras();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());
 
     Behandle([this] { FormCreate(); });

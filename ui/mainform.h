@@ -36,10 +36,16 @@ class TZahlFeld;
 namespace fenster {
 
 class TAboutBox;
+class TAufschluesselungForm;
 class TCalcAmountsForm;
+class TKostenpruefungForm;
+class TMenueanalyseForm;
+class TPreisaenderungForm;
 class TRezeptForm;
+class TVerkaufsImportForm;
 class TVerkaufsListeForm;
 class TZeigeBildForm;
+class TZielpreisForm;
 class TZutatAuswaehlenForm;
 class TZutatForm;
 
@@ -222,6 +228,35 @@ public:
     // Writes the list as shown; throws TFehler when the file cannot be written.
     void ExportToFile(const TListenAnsicht& listview1, const QString& fname);
 
+    // --- Menu "Extras": costing insights and the till-sales import (mainform_extras.cpp) ---
+    QMenu* Extras1 = nullptr;
+    QAction* Kostenaufschluesselung1 = nullptr;
+    QAction* Kostenpruefung1 = nullptr;
+    QAction* Zielpreis1 = nullptr;
+    QAction* Preisaenderung1 = nullptr;
+    QAction* Menueanalyse1 = nullptr;
+    QAction* VerkaeufeImportieren1 = nullptr;
+    TAufschluesselungForm* AufschluesselungForm = nullptr;
+    TKostenpruefungForm* KostenpruefungForm = nullptr;
+    TZielpreisForm* ZielpreisForm = nullptr;
+    TPreisaenderungForm* PreisaenderungForm = nullptr;
+    TMenueanalyseForm* MenueanalyseForm = nullptr;
+    TVerkaufsImportForm* VerkaufsImportForm = nullptr;
+    QLabel* KostenhinweisLabel = nullptr; // in the status bar
+    // The breakdown and the target price act on the recipe selected on the tab "Rezepte".
+    void Kostenaufschluesselung1Click();
+    void Kostenpruefung1Click();
+    void Zielpreis1Click();
+    void Preisaenderung1Click();
+    void Menueanalyse1Click();
+    void VerkaeufeImportieren1Click();
+    TDateiDialog OpenDialog3() const; // the till file of the sales import
+    // The count of recipes with cost warnings while the tab "Rezepte" is shown, else empty.
+    void zeigeKostenhinweise();
+    // Prints a table of those dialogs on the window's printer, headed by `titel` and the
+    // lines `zeilen`.
+    void druckeListe(const QString& titel, const TListe& liste, const QStringList& zeilen = {});
+
     // --- Printing (mainform_druck.cpp) ---
     // "Drucken": the active tab's list, or the chart while the evaluation shows it.
     void Drucken1Click();
@@ -284,6 +319,8 @@ private:
     void rezepteGeaendert(std::optional<int> nr);
     void verbindeAuswertung();
     void verbindeCsv();
+    // The menu "Extras", its dialogs and the status bar's count (mainform_extras.cpp).
+    void verbindeExtras();
     // The print commands of the window and of the recipe and amount dialogs.
     void verbindeDruck();
     // "Kalkulation drucken" and "Rezept drucken" of both dialogs, with what they show.
@@ -301,6 +338,7 @@ private:
     void exportiere(const TListenAnsicht& liste);
     QString letzteCsvDatei;
     QString letzteImportDatei;
+    QString letzteVerkaufsDatei;
 
     QStringList argumente;
     bool zerstoert = false;

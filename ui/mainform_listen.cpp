@@ -68,6 +68,7 @@ void TMainForm::ListRezepte() {
         filter->addItems(listen.filter);
         filter->setCurrentIndex(position);
     }
+    zeigeKostenhinweise();
 }
 
 void TMainForm::FilterComboChange() {

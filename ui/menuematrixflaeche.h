@@ -2,10 +2,14 @@
 
 #include "lists/menueanalyse.h"
 
+#include <QImage>
+#include <QTimer>
 #include <QWidget>
 
-// The menu-engineering matrix on screen: the analysis drawn anew at every painting, at
-// the widget's resolution, with the drawing that serves the picture and the printout.
+// The menu-engineering matrix on screen, with the drawing that serves the picture and the
+// printout. Placing the names of thousands of recipes takes a while, so the drawing is
+// kept and shown again until the analysis or the size changes; while the size changes
+// (a splitter dragged) the last drawing is shown stretched until the size rests.
 class TMenueMatrixFlaeche : public QWidget {
     Q_OBJECT
 public:
@@ -16,7 +20,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void male();
     TMenueAnalyse inhalt;
+    QImage bild;
+    QTimer ruhe;
 };

@@ -142,7 +142,10 @@ TPreisAuswahl TPreisaenderungForm::art() const {
 
 void TPreisaenderungForm::fuelle(const TDaten& d) {
     daten = &d;
-    Zutatenauswahl(d, zutaten, zutatNr);
+    // The catalogue's names are sorted when "eine Zutat" asks for them, not at every opening.
+    zutaten.clear();
+    zutatNr.clear();
+    zutatenGelesen = false;
     const TZutatAuswahllisten werte = VerschiedeneWerte(d);
     lieferanten = Auswahlwerte(werte.lieferanten);
     gruppen = Auswahlwerte(werte.gruppen);
@@ -164,6 +167,10 @@ void TPreisaenderungForm::fuelleWerte() {
         break;
     case TPreisAuswahl::zutat:
         WertLabel->setText(QStringLiteral("&Zutat:"));
+        if (!zutatenGelesen && daten) {
+            Zutatenauswahl(*daten, zutaten, zutatNr);
+            zutatenGelesen = true;
+        }
         WertCombo->addItems(zutaten);
         break;
     case TPreisAuswahl::lieferant:

@@ -52,6 +52,7 @@ private:
     const TDaten* daten = nullptr;
     QStringList zutaten; // "name (supplier)", by name
     std::vector<uint32_t> zutatNr;
+    bool zutatenGelesen = false;
     QStringList lieferanten; // distinct, trimmed, by name
     QStringList gruppen;
 };

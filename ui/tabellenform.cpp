@@ -84,7 +84,8 @@ void TTabellenForm::zeigeTabelle(TListe liste) {
         const QMargins m = layout()->contentsMargins();
         int breite = std::max(width(), tabellenbreite() + m.left() + m.right() + Pixel(this, 4));
         if (s)
-            breite = std::min(breite, s->availableGeometry().width() * 19 / 20);
+            breite =
+                std::min(breite, s->availableGeometry().width() - Pixel(this, 16)); // the frame
         resize(breite, height());
     }
 }

@@ -138,11 +138,11 @@ int drucken(const TArgumente& a) {
         if (bedarf) {
             form.bedarfsmenge = *bedarf;
             mengen = MengenBerechnen(form);
-            drucke = [&](QPagedPaintDevice& d) {
+            drucke = [&, blatt](QPagedPaintDevice& d) {
                 blatt ? DruckeRezept(d, mengen) : DruckeKalkulation(d, mengen);
             };
         } else {
-            drucke = [&](QPagedPaintDevice& d) {
+            drucke = [&, blatt](QPagedPaintDevice& d) {
                 blatt ? DruckeRezept(d, form) : DruckeKalkulation(d, form);
             };
         }

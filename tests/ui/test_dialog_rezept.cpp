@@ -282,7 +282,9 @@ private Q_SLOTS:
     // Fields carry the record's values; the description keeps its CR LF.
     void felderAusDemRezept() {
         TRezept& r = NeuesRezept(*daten, QStringLiteral("Brot"), 3, 2.5, 4);
+        FreeText(r.beschreibung);
         CopyText(r.beschreibung, u"Zeile 1\r\nZeile 2");
+        FreeText(r.bilddatei);
         CopyText(r.bilddatei, u"/tmp/Suppe 1.jpg");
         r.zutatenrezeptur = true;
         daten->SetGruppe(4, QStringLiteral("Brote"));

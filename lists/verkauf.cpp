@@ -79,7 +79,7 @@ void ErfasseVerkauf(TDaten& d, TRezept& r, QDate tag, int32_t portionen) {
                 QStringLiteral("Der Verkauf wurde nicht erfasst: Mit %1 weiteren Portionen "
                                "hätte der %2 mehr als %3 verkaufte Portionen")
                     .arg(portionen)
-                    .arg(QLocale().toString(tag, QLocale::ShortFormat))
+                    .arg(KurzesDatum(tag))
                     .arg(std::numeric_limits<int32_t>::max()));
         BucheVerkauf(d, r, int32_t(i), tag, portionen, PortionsWert(d, r));
         return;

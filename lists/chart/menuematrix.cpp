@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,65 @@ QFont fett(QFont f) {
     f.setWeight(QFont::Bold);
     return f;
 }
+
+// The rectangles taken so far, kept in a grid of cells, so that counting those a new
+// name would cover looks only at its neighbourhood: thousands of dishes stay quick.
+class TBelegung {
+public:
+    TBelegung(QRect bereich, int zellbreite, int zellhoehe)
+        : bereich(bereich), zb(std::max(1, zellbreite)), zh(std::max(1, zellhoehe)),
+          spalten(std::max(1, bereich.width() / zb + 1)),
+          zeilen(std::max(1, bereich.height() / zh + 1)), zellen(size_t(spalten) * size_t(zeilen)) {
+    }
+
+    void nimm(const QRect& r) {
+        const auto nr = uint32_t(rechtecke.size());
+        rechtecke.push_back(r);
+        marken.push_back(0);
+        jedeZelle(r, [&](std::vector<uint32_t>& zelle) { zelle.push_back(nr); });
+    }
+
+    // How many taken rectangles r intersects, counted no further than `grenze`.
+    qsizetype zaehle(const QRect& r, qsizetype grenze) {
+        ++runde;
+        qsizetype n = 0;
+        jedeZelle(r, [&](const std::vector<uint32_t>& zelle) {
+            for (uint32_t nr : zelle) {
+                if (n >= grenze)
+                    return;
+                if (marken[nr] == runde)
+                    continue; // already met in another cell
+                marken[nr] = runde;
+                n += rechtecke[nr].intersects(r);
+            }
+        });
+        return n;
+    }
+
+private:
+    // Rectangles beyond the area fall into its edge cells.
+    template <class F> void jedeZelle(const QRect& r, F f) {
+        const auto spalte = [&](int x) {
+            return std::clamp((x - bereich.left()) / zb, 0, spalten - 1);
+        };
+        const auto zeile = [&](int y) {
+            return std::clamp((y - bereich.top()) / zh, 0, zeilen - 1);
+        };
+        for (int z = zeile(r.top()); z <= zeile(r.bottom()); ++z)
+            for (int s = spalte(r.left()); s <= spalte(r.right()); ++s)
+                f(zellen[size_t(z) * size_t(spalten) + size_t(s)]);
+    }
+
+    QRect bereich;
+    int zb, zh, spalten, zeilen;
+    std::vector<std::vector<uint32_t>> zellen;
+    std::vector<QRect> rechtecke;
+    std::vector<uint32_t> marken;
+    uint32_t runde = 0;
+};
+
+// Beyond this many covered names every place is as bad as another.
+constexpr qsizetype hoechstensGezaehlt = 64;
 
 } // namespace
 
@@ -166,20 +227,21 @@ TMatrixAufbau MenueMatrixAufbau(int left, int top, int width, int height, int dp
     const QRect plot =
         QRect(QPoint(m.x0, m.yTop), QPoint(m.xEnd, m.yBase)).adjusted(0, -lh / 2, 0, lh / 2);
     // The quadrant names and the average are there first; names go around them.
-    QList<QRect> belegt;
+    TBelegung belegt(QRect(left, top, width, height), 4 * lh, lh);
     for (int i = 0; i < m.quadranten.size(); ++i)
-        belegt << QRect(m.quadrantenPos[i],
-                        QSize(fettText.horizontalAdvance(m.quadranten[i]), fettText.height()));
-    belegt << QRect(m.schwelleYPos, QSize(text.horizontalAdvance(m.schwelleYText), lh));
+        belegt.nimm(QRect(m.quadrantenPos[i],
+                          QSize(fettText.horizontalAdvance(m.quadranten[i]), fettText.height())));
+    belegt.nimm(QRect(m.schwelleYPos, QSize(text.horizontalAdvance(m.schwelleYText), lh)));
     for (int i = 0; i < m.xMarken.size(); ++i) {
         const int w = text.horizontalAdvance(m.xMarken[i]);
-        belegt << QRect(m.xMarkenX[i] - w / 2, m.yBase + g, w, lh);
+        belegt.nimm(QRect(m.xMarkenX[i] - w / 2, m.yBase + g, w, lh));
     }
     for (const TMenuePosten& p : a.posten) {
         const QPoint punkt(m.px(p.anteil), m.py(p.dbProPortion));
         m.punkte << punkt;
         // The name beside its point where it covers no other name and stays in the plot:
-        // right, left, then above or below on either side; else where it covers fewest.
+        // right, left, then above or below on either side; else where it covers fewest,
+        // a place inside the plot before any outside.
         const int breite = text.horizontalAdvance(p.name);
         const int rechts = punkt.x() + m.radius + g / 2;
         const int links = punkt.x() - m.radius - g / 2 - breite;
@@ -188,21 +250,24 @@ TMatrixAufbau MenueMatrixAufbau(int left, int top, int width, int height, int dp
         const QPoint stellen[] = {{rechts, mitte}, {links, mitte}, {rechts, hoch},
                                   {rechts, tief},  {links, hoch},  {links, tief}};
         QRect wahl;
+        bool wahlDraussen = true;
         qsizetype besteWertung = -1;
         for (const QPoint& stelle : stellen) {
             const QRect r(stelle, QSize(breite, lh));
-            const qsizetype wertung =
-                std::count_if(belegt.begin(), belegt.end(),
-                              [&](const QRect& b) { return b.intersects(r); }) +
-                (plot.contains(r) ? 0 : belegt.size() + 1);
-            if (besteWertung < 0 || wertung < besteWertung) {
+            const bool draussen = !plot.contains(r);
+            if (besteWertung >= 0 && draussen && !wahlDraussen)
+                continue;
+            const bool gleich = besteWertung >= 0 && draussen == wahlDraussen;
+            const qsizetype wertung = belegt.zaehle(r, gleich ? besteWertung : hoechstensGezaehlt);
+            if (!gleich || wertung < besteWertung) {
                 wahl = r;
+                wahlDraussen = draussen;
                 besteWertung = wertung;
             }
-            if (wertung == 0)
+            if (besteWertung == 0 && !wahlDraussen)
                 break;
         }
-        belegt << wahl;
+        belegt.nimm(wahl);
         m.namenPos << wahl.topLeft();
     }
     return m;

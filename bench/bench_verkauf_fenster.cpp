@@ -59,9 +59,15 @@ struct TFenster {
         form->show();
         QApplication::processEvents();
     }
-    static TFenster& eins() {
-        static TFenster f;
+    // Closed in main(), while the application still exists.
+    static std::unique_ptr<TFenster>& offen() {
+        static std::unique_ptr<TFenster> f;
         return f;
+    }
+    static TFenster& eins() {
+        if (!offen())
+            offen() = std::make_unique<TFenster>();
+        return *offen();
     }
 };
 
@@ -151,5 +157,6 @@ int main(int argc, char** argv) {
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    TFenster::offen().reset();
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "ui/mainform.h"
 
 #include "lists/auswertung.h"
+#include "lists/geordnetelisten.h"
 #include "lists/listen.h"
 #include "lists/suche.h"
 #include "ui/diagrammflaeche.h"
@@ -37,11 +38,14 @@ void TMainForm::ListRezepte() {
     // The filter positions are read before their items are rebuilt.
     const int rezeptFilter = FilterCombo->currentIndex();
     const int verkaufsFilter = FilterCombo2->currentIndex();
-    TListen listen = ::ListRezepte(daten, rezeptFilter, verkaufsFilter, DateTimePicker3->date());
+    TGeordneteListen listen =
+        GeordneteListen(daten, rezeptFilter, verkaufsFilter, DateTimePicker3->date(),
+                        {daten.sortspalte3, daten.sortdir3}, {daten.sortspalte, daten.sortdir},
+                        {daten.sortspalte2, daten.sortdir2});
 
     const struct {
         TListenAnsicht* ansicht;
-        TListe& liste;
+        TGeordneteListe& neu;
         TSortSchluessel& schluessel;
         TListenArt art;
         int32_t spalte;
@@ -55,9 +59,8 @@ void TMainForm::ListRezepte() {
          daten.sortdir2},
     };
     for (const auto& t : teile) {
-        t.schluessel = TSortSchluessel(t.art, t.liste.anzahlZeilen());
-        t.schluessel.sortiere(t.liste, t.spalte, t.richtung);
-        gibSpaeterFrei(t.ansicht->zeige(std::move(t.liste)));
+        t.schluessel = std::move(t.neu.schluessel);
+        gibSpaeterFrei(t.ansicht->zeige(std::move(t.neu.liste)));
         t.ansicht->zeigeSortierung(t.spalte, Pfeil(t.art, t.spalte, t.richtung));
     }
 

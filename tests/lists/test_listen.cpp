@@ -1,5 +1,6 @@
 // The three main lists and the filter items, built from the data.
 #include "core/daten.h"
+#include "lists/geordnetelisten.h"
 #include "lists/listen.h"
 #include "tests/support/aufbau.h"
 #include "tests/support/locale.h"
@@ -248,6 +249,46 @@ private Q_SLOTS:
         const TListe t2 = VerkaufsListe(*daten, 0, QDate(2023, 5, 3));
         QCOMPARE(t2.zeilen[0].mid(1, 3), zeile({"23,80", "4", "16,00"}));
         QCOMPARE(t2.zeilen[0].mid(4, 3), zeile({"41,65", "7", "28,13"}));
+    }
+    // Built and ordered at once, the ingredients on a second thread, the lists are what
+    // building and then ordering each one gives, whatever the filters and columns.
+    void geordnetWieNacheinander() {
+        TLocaleWahl de(QStringLiteral("de_DE"));
+        TDaten d;
+        const QStringList namen{t("Zwiebel"), t("apfel"), t("Äpfel"), t("Birne"), t("birne"),
+                                t("Mehl"),    t("Öl"),    t("Salz"),  t("Ei"),    t("")};
+        for (int i = 0; i < 300; ++i)
+            NeueZutat(d, namen[i % namen.size()] + QString::number(i % 7), (i * 37 % 101) / 10.0,
+                      1 + i % 5, t("kg"), i % 3 ? t("Lieferant") : QString(),
+                      t("Gruppe ") + QString::number(i % 4));
+        for (int i = 0; i < 60; ++i) {
+            TRezept& r = NeuesRezept(d, namen[i * 3 % namen.size()], 1 + i % 4, 2.5 * i, i % 40);
+            NeueZeile(r, i * 7 % 300, 0.5);
+            NeuerVerkauf(r, 2024, 1 + i % 3, 1 + i % 5, 1 + i % 3, 1, 1.19, 0.5, 40, 0.5);
+        }
+        const TSortStand staende[][3] = {{{0, false}, {0, false}, {0, false}},
+                                         {{3, true}, {7, false}, {2, true}},
+                                         {{2, false}, {1, true}, {0, true}}};
+        for (const auto& s : staende) {
+            for (const int filter : {0, 1, 5}) {
+                TListen einzeln = ListRezepte(d, filter, filter, QDate(2024, 2, 3));
+                SortiereListe(einzeln.zutaten, TListenArt::zutaten, s[0].spalte, s[0].richtung);
+                SortiereListe(einzeln.rezepte, TListenArt::rezepte, s[1].spalte, s[1].richtung);
+                SortiereListe(einzeln.verkaeufe, TListenArt::verkaeufe, s[2].spalte, s[2].richtung);
+                TGeordneteListen g =
+                    GeordneteListen(d, filter, filter, QDate(2024, 2, 3), s[0], s[1], s[2]);
+                QCOMPARE(g.zutaten.liste.zeilen, einzeln.zutaten.zeilen);
+                QCOMPARE(g.rezepte.liste.zeilen, einzeln.rezepte.zeilen);
+                QCOMPARE(g.verkaeufe.liste.zeilen, einzeln.verkaeufe.zeilen);
+                QCOMPARE(g.filter, einzeln.filter);
+                QVERIFY(!g.verkaeufe.liste.zeilen.isEmpty());
+                // The keys came along: ordering again by name gives the name order.
+                TListe nachName = einzeln.zutaten;
+                SortiereListe(nachName, TListenArt::zutaten, 0, false);
+                g.zutaten.schluessel.sortiere(g.zutaten.liste, 0, false);
+                QCOMPARE(g.zutaten.liste.zeilen, nachName.zeilen);
+            }
+        }
     }
 };
 

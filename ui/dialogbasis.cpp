@@ -1,9 +1,11 @@
 #include "ui/dialogbasis.h"
 
 #include <QAbstractSpinBox>
+#include <QBoxLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -24,6 +26,25 @@ void TDialogBasis::showEvent(QShowEvent* e) {
     QRect r = frameGeometry();
     r.moveCenter(s->availableGeometry().center());
     move(r.topLeft());
+}
+
+void TDialogBasis::setzeSpaltenUndKnoepfe(QLayout* links, QLayout* rechts,
+                                          std::initializer_list<QPushButton*> knoepfe) {
+    auto* oben = new QHBoxLayout;
+    oben->addLayout(links, 1);
+    oben->addSpacing(12);
+    oben->addLayout(rechts);
+
+    auto* reihe = new QHBoxLayout;
+    for (QPushButton* k : knoepfe)
+        reihe->addWidget(k);
+    reihe->addStretch();
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(oben);
+    spalte->addSpacing(6);
+    spalte->addLayout(reihe);
+    spalte->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QLabel* Beschriftung(const QString& text, QWidget* feld) {

@@ -3,7 +3,11 @@
 #include <QDialog>
 #include <QString>
 
+#include <initializer_list>
+
 class QLabel;
+class QLayout;
+class QPushButton;
 class QWidget;
 
 // A modal dialog of the program: created once, shown again on every use, centred on the
@@ -15,6 +19,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    // Two columns above a row of buttons, the dialog as large as its content: the frame
+    // of the recipe dialog and of the amounts dialog that stands in for it.
+    void setzeSpaltenUndKnoepfe(QLayout* links, QLayout* rechts,
+                                std::initializer_list<QPushButton*> knoepfe);
 };
 
 // A label for a field, with the field as its buddy so that its mnemonic and assistive

@@ -71,23 +71,8 @@ TCalcAmountsForm::TCalcAmountsForm(QWidget* parent)
     }
     rechts->addStretch();
 
-    auto* oben = new QHBoxLayout;
-    oben->addLayout(links, 1);
-    oben->addSpacing(12);
-    oben->addLayout(rechts);
-
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(OKBtn);
-    knoepfe->addWidget(KalkulationDruckenBtn);
-    knoepfe->addWidget(RezeptDruckenBtn);
-    knoepfe->addWidget(CancelBtn);
-    knoepfe->addStretch();
-
-    auto* spalte = new QVBoxLayout(this);
-    spalte->addLayout(oben);
-    spalte->addSpacing(6);
-    spalte->addLayout(knoepfe);
-    spalte->setSizeConstraint(QLayout::SetFixedSize);
+    setzeSpaltenUndKnoepfe(links, rechts,
+                           {OKBtn, KalkulationDruckenBtn, RezeptDruckenBtn, CancelBtn});
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

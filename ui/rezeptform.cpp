@@ -185,23 +185,8 @@ void TRezeptForm::baueLayout() {
     rechteSpalte->addLayout(bedarf);
     GroupBox1->setMinimumWidth(240);
 
-    auto* oben = new QHBoxLayout;
-    oben->addLayout(linkeSpalte, 1);
-    oben->addSpacing(12);
-    oben->addLayout(rechteSpalte);
-
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(OKBtn);
-    knoepfe->addWidget(KalkulationDruckenBtn);
-    knoepfe->addWidget(RezeptDruckenBtn);
-    knoepfe->addWidget(CancelBtn);
-    knoepfe->addStretch();
-
-    auto* spalte = new QVBoxLayout(this);
-    spalte->addLayout(oben);
-    spalte->addSpacing(6);
-    spalte->addLayout(knoepfe);
-    spalte->setSizeConstraint(QLayout::SetFixedSize);
+    setzeSpaltenUndKnoepfe(linkeSpalte, rechteSpalte,
+                           {OKBtn, KalkulationDruckenBtn, RezeptDruckenBtn, CancelBtn});
 
     const QList<QWidget*> folge = {
         NameEd,           RxSpinEdit1, ComboBox1, Memo1,   NewZutatBtn,   EditZutatBtn,

@@ -121,6 +121,19 @@ QWidget* Tafel(QLayout* inhalt, int hoehe, QWidget* massstab) {
     return t;
 }
 
+// A list page: the two rows of controls on a panel above the list.
+QWidget* Listenseite(QLayout* oben, QLayout* unten, QWidget* liste, QWidget* massstab) {
+    auto* tafel = new QVBoxLayout;
+    tafel->setContentsMargins(0, 0, 0, 0);
+    tafel->addLayout(oben);
+    tafel->addLayout(unten);
+    auto* seite = new QWidget;
+    auto* layout = new QVBoxLayout(seite);
+    layout->addWidget(Tafel(tafel, 73, massstab));
+    layout->addWidget(liste, 1);
+    return seite;
+}
+
 } // namespace
 
 TMainForm::TMainForm(QStringList args, QWidget* parent)
@@ -282,16 +295,7 @@ QWidget* TMainForm::baueZutaten() {
     auto* unten = Suchzeile(SuchEd, SuchenBtn, WeitersuchenBtn);
     unten->addStretch(1);
     unten->addWidget(DoNotImportColumnsCheck);
-    auto* tafel = new QVBoxLayout;
-    tafel->setContentsMargins(0, 0, 0, 0);
-    tafel->addLayout(oben);
-    tafel->addLayout(unten);
-
-    auto* seite = new QWidget;
-    auto* layout = new QVBoxLayout(seite);
-    layout->addWidget(Tafel(tafel, 73, this));
-    layout->addWidget(ListView1, 1);
-    return seite;
+    return Listenseite(oben, unten, ListView1, this);
 }
 
 QWidget* TMainForm::baueRezepte() {
@@ -316,16 +320,7 @@ QWidget* TMainForm::baueRezepte() {
     unten->addWidget(FilterCombo);
     unten->addSpacing(px(this, 16));
     unten->addLayout(Suchzeile(SuchEd2, SuchBtn2, WeiterSuchenBtn2), 1);
-    auto* tafel = new QVBoxLayout;
-    tafel->setContentsMargins(0, 0, 0, 0);
-    tafel->addLayout(oben);
-    tafel->addLayout(unten);
-
-    auto* seite = new QWidget;
-    auto* layout = new QVBoxLayout(seite);
-    layout->addWidget(Tafel(tafel, 73, this));
-    layout->addWidget(ListView2, 1);
-    return seite;
+    return Listenseite(oben, unten, ListView2, this);
 }
 
 QWidget* TMainForm::baueVerkaeufe() {

@@ -1,14 +1,11 @@
 // The evaluation chart as a picture.
 #include "app/cli/befehl_auswertung.h"
+#include "app/cli/pngbild.h"
 
 #include "core/fehler.h"
 #include "lists/chart/diagramm.h"
 
-#include <QBuffer>
-#include <QImage>
 #include <QPainter>
-
-#include <cmath>
 
 namespace {
 
@@ -28,24 +25,9 @@ int diagramm(const TArgumente& a) {
     LadeDatei(daten, datei);
     const TListe tabelle = AuswertungsTabelle(daten, w);
 
-    QImage bild(breite, hoehe, QImage::Format_RGB32);
-    if (bild.isNull())
-        throw TFehler(QStringLiteral("Für ein Bild von %1 × %2 Punkten reicht der Speicher nicht")
-                          .arg(breite)
-                          .arg(hoehe));
-    const int punkteProMeter = int(std::lround(dpi / 0.0254));
-    bild.setDotsPerMeterX(punkteProMeter);
-    bild.setDotsPerMeterY(punkteProMeter);
-    {
-        QPainter maler(&bild);
+    const QByteArray bytes = PngBild(breite, hoehe, dpi, [&](QPainter& maler) {
         drawdiagramm(maler, 0, 0, breite, hoehe, dpi, tabelle, gruppe, Kennzahlname(w.kennzahl));
-    }
-
-    QByteArray bytes;
-    QBuffer puffer(&bytes);
-    puffer.open(QIODevice::WriteOnly);
-    if (!bild.save(&puffer, "PNG"))
-        throw TFehler(QStringLiteral("Das Bild konnte nicht als PNG geschrieben werden"));
+    });
     SchreibeAusgabe(bytes, *png);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Menu engineering over the recorded sales, as a table and optionally as a chart.
 #include "app/cli/befehle.h"
 #include "app/cli/einsichtsoptionen.h"
+#include "app/cli/pngbild.h"
 
 #include "core/daten.h"
 #include "core/fehler.h"
@@ -9,35 +10,10 @@
 #include "lists/chart/menuematrix.h"
 #include "lists/menueanalyse.h"
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QImage>
 #include <QPainter>
 
-#include <cmath>
-
 namespace {
-
-QByteArray MatrixPng(const TMenueAnalyse& analyse, int breite, int hoehe, int dpi) {
-    QImage bild(breite, hoehe, QImage::Format_RGB32);
-    if (bild.isNull())
-        throw TFehler(QStringLiteral("Für ein Bild von %1 × %2 Punkten reicht der Speicher nicht")
-                          .arg(breite)
-                          .arg(hoehe));
-    const int punkteProMeter = int(std::lround(dpi / 0.0254));
-    bild.setDotsPerMeterX(punkteProMeter);
-    bild.setDotsPerMeterY(punkteProMeter);
-    {
-        QPainter maler(&bild);
-        ZeichneMenueMatrix(maler, 0, 0, breite, hoehe, dpi, analyse);
-    }
-    QByteArray bytes;
-    QBuffer puffer(&bytes);
-    puffer.open(QIODevice::WriteOnly);
-    if (!bild.save(&puffer, "PNG"))
-        throw TFehler(QStringLiteral("Das Bild konnte nicht als PNG geschrieben werden"));
-    return bytes;
-}
 
 int menueanalyse(const TArgumente& a) {
     a.hoechstens(1);
@@ -73,7 +49,11 @@ int menueanalyse(const TArgumente& a) {
     }
     // Both outputs or neither: a picture written before a failing table goes again.
     const bool warDa = QFileInfo::exists(*png);
-    SchreibeAusgabe(MatrixPng(analyse, breite, hoehe, dpi), *png);
+    SchreibeAusgabe(PngBild(breite, hoehe, dpi,
+                            [&](QPainter& maler) {
+                                ZeichneMenueMatrix(maler, 0, 0, breite, hoehe, dpi, analyse);
+                            }),
+                    *png);
     try {
         SchreibeAusgabe(csv, aus);
     } catch (...) {

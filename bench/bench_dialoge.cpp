@@ -1,5 +1,6 @@
 // The dialogs with large data: filling and ordering the picker, and the recipe dialog's
 // figures after one keystroke, through the real widgets on the offscreen platform.
+#include "bench/fensterlauf.h"
 #include "bench/generator/grossdaten.h"
 #include "costing/zutatauswahl.h"
 #include "lists/sortierung.h"
@@ -109,14 +110,6 @@ BENCHMARK(BM_RezeptTastendruck)->Arg(200)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    TBenchAnwendung app(argc, argv);
+    return LaufeBenchmarks(argc, argv);
 }

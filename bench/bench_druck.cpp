@@ -4,6 +4,7 @@
 // of the process and its growth during the printout. Run each size in its own process
 // (--benchmark_filter=.../1000, .../100000) for a clean peak.
 #include "bench/generator/grossdaten.h"
+#include "bench/speicherspitze.h"
 #include "exchange/print/druckauftrag.h"
 #include "exchange/print/pdfdruck.h"
 #include "lists/listen.h"
@@ -19,10 +20,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <memory>
-#include <thread>
 
 namespace {
 
@@ -44,44 +42,26 @@ double SpitzeMB() {
     return double(r.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
-// The resident size now, from an open /proc/self/statm read again from its start.
-double AktuellMB(QFile& statm) {
-    statm.seek(0);
-    const QList<QByteArray> teile = statm.readAll().split(' ');
-    return teile.size() > 1 ? teile[1].toDouble() * 4096.0 / (1024.0 * 1024.0) : 0;
-}
-
 void BM_ZutatenlisteAlsPdf(benchmark::State& state) {
     TListe liste;
     liste.spalten = Zutaten().spalten;
     liste.zeilen = Zutaten().zeilen.mid(0, state.range(0));
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("zutaten.pdf"));
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    TSpeicherSpitze spitze;
+    if (!spitze.geht()) {
         state.SkipWithError("/proc/self/statm fehlt");
         return;
     }
-    const double vorher = AktuellMB(statm);
-    // The generated data leave a peak of their own; a sampler sees the printout's.
-    std::atomic<bool> fertig = false;
-    double hoechst = vorher;
-    std::thread messer([&] {
-        while (!fertig) {
-            hoechst = std::max(hoechst, AktuellMB(statm));
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    });
     for (auto _ : state)
         SpeicherePdf(pfad, false, [&](QPagedPaintDevice& d) {
             DruckeListView(d, QStringLiteral("Zutaten"), liste);
         });
-    fertig = true;
-    messer.join();
+    const double zuwachs = spitze.ende();
     state.counters["Zeilen"] = double(liste.anzahlZeilen());
     state.counters["PDF_MB"] = double(QFile(pfad).size()) / (1024.0 * 1024.0);
     state.counters["Spitze_RSS_MB"] = SpitzeMB();
-    state.counters["Zuwachs_beim_Druck_MB"] = hoechst - vorher;
+    state.counters["Zuwachs_beim_Druck_MB"] = zuwachs;
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // window's printer, set up to print into a PDF file (at the printer's high resolution,
 // where the command line writes 600 dpi). The resident size is sampled while the job
 // runs: pages are drawn and written one by one, so it must not grow with their count.
+#include "bench/fensterlauf.h"
 #include "bench/generator/grossdaten.h"
+#include "bench/speicherspitze.h"
 #include "core/datei.h"
 #include "tests/support/testmelder.h"
 #include "ui/listenansicht.h"
@@ -18,19 +20,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <memory>
-#include <thread>
 
 namespace {
-
-// The resident size now, from an open /proc/self/statm read again from its start.
-double AktuellMB(QFile& statm) {
-    statm.seek(0);
-    const QList<QByteArray> teile = statm.readAll().split(' ');
-    return teile.size() > 1 ? teile[1].toDouble() * 4096.0 / (1024.0 * 1024.0) : 0;
-}
 
 void BM_ZutatenDrucken_Gross(benchmark::State& state) {
     QTemporaryDir ordner;
@@ -55,24 +47,14 @@ void BM_ZutatenDrucken_Gross(benchmark::State& state) {
     form.Drucker().setOutputFormat(QPrinter::PdfFormat);
     form.Drucker().setOutputFileName(pdf);
 
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    TSpeicherSpitze spitze;
+    if (!spitze.geht()) {
         state.SkipWithError("/proc/self/statm fehlt");
         return;
     }
-    const double vorher = AktuellMB(statm);
-    std::atomic<bool> fertig = false;
-    double hoechst = vorher;
-    std::thread messer([&] {
-        while (!fertig) {
-            hoechst = std::max(hoechst, AktuellMB(statm));
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    });
     for (auto _ : state)
         form.SpeedButton2->click();
-    fertig = true;
-    messer.join();
+    const double zuwachs = spitze.ende();
 
     // The only message is the question before opening.
     if (form.ListView1->liste().anzahlZeilen() != 100000 || melder.unerwartet ||
@@ -83,7 +65,7 @@ void BM_ZutatenDrucken_Gross(benchmark::State& state) {
     state.counters["Zeilen"] = double(form.ListView1->liste().anzahlZeilen());
     state.counters["dpi"] = double(form.Drucker().resolution());
     state.counters["PDF_MB"] = double(QFile(pdf).size()) / (1024.0 * 1024.0);
-    state.counters["Zuwachs_beim_Druck_MB"] = hoechst - vorher;
+    state.counters["Zuwachs_beim_Druck_MB"] = zuwachs;
 }
 
 } // namespace
@@ -91,14 +73,6 @@ void BM_ZutatenDrucken_Gross(benchmark::State& state) {
 BENCHMARK(BM_ZutatenDrucken_Gross)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    TBenchAnwendung app(argc, argv);
+    return LaufeBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // platform: opening the price change with 100 000 ingredients, its list of them, one
 // keystroke in the percentage over 10 000 recipes, and the menu analysis with its chart,
 // drawn anew and shown again.
+#include "bench/fensterlauf.h"
 #include "bench/generator/grossdaten.h"
 #include "ui/listenansicht.h"
 #include "ui/menueanalyseform.h"
@@ -103,14 +104,6 @@ BENCHMARK(BM_MenueMatrixWiederzeigen)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    TBenchAnwendung app(argc, argv);
+    return LaufeBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // The main window with the large generated file, on the offscreen platform: opening a
 // document until its lists are shown, header clicks, and the memory of the program.
+#include "bench/fensterlauf.h"
 #include "bench/generator/grossdaten.h"
 #include "core/datei.h"
 #include "tests/support/testmelder.h"
@@ -213,16 +214,8 @@ BENCHMARK(BM_ErsterKopfklick_Gross)
 BENCHMARK(BM_Speicher_Gross)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    TBenchAnwendung app(argc, argv);
     if (argc == 3 && QByteArrayView(argv[1]) == "--speicher-messung")
         return Miss(QString::fromLocal8Bit(argv[2]));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return LaufeBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The sales and evaluation tabs of the main window with the large generated file, on
 // the offscreen platform: a sale recorded from the window, switching to the evaluation
 // over 120 months of sales, and repainting the chart.
+#include "bench/fensterlauf.h"
 #include "bench/generator/grossdaten.h"
 #include "core/datei.h"
 #include "core/uhr.h"
@@ -148,15 +149,8 @@ BENCHMARK(BM_AuswertungZeigen_120Monate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DiagrammZeichnen_120Monate)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    TBenchAnwendung app(argc, argv);
+    const int ergebnis = LaufeBenchmarks(argc, argv);
     TFenster::offen().reset();
-    return 0;
+    return ergebnis;
 }

@@ -167,11 +167,16 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     freigabe.setInterval(0);
     connect(&freigabe, &QTimer::timeout, this, [this] {
         freizugeben.clear();
-        // Large lists leave the heap full of free space; hand it back to the system.
-#ifdef __GLIBC__
-        malloc_trim(0);
-#endif
+        rueckgabe.start();
     });
+    // Large lists leave the heap full of free space. Handing it back at once would make
+    // the next rebuild (a sale, the next document) fault every page in again, so it goes
+    // back only after two quiet seconds.
+    rueckgabe.setSingleShot(true);
+    rueckgabe.setInterval(2000);
+#ifdef __GLIBC__
+    connect(&rueckgabe, &QTimer::timeout, this, [] { malloc_trim(0); });
+#endif
 
     verbinde();
     verbindeZutaten();

@@ -348,6 +348,7 @@ private:
     TSortSchluessel schluessel3; // sales list
     std::vector<TListe> freizugeben;
     QTimer freigabe;
+    QTimer rueckgabe; // hands freed memory back to the system once the user pauses
 };
 
 } // namespace fenster

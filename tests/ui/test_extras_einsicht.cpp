@@ -31,6 +31,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <memory>
+
 using namespace fenster;
 
 namespace {
@@ -81,45 +83,28 @@ void Klicke(TListenAnsicht& l, int spalte) {
     Q_EMIT l.header()->sectionClicked(spalte);
 }
 
-// A dialog script whose checks may fail the test: they run, then the dialog's result is
-// handed back.
-template <class D> TTestMelder::TDialogSkript Skript(std::function<void(D&)> pruefe) {
-    return [pruefe](QObject& o) {
-        auto& d = static_cast<D&>(o);
-        pruefe(d);
-        return d.result();
-    };
-}
-
 } // namespace
 
 class TestExtrasEinsicht : public QObject {
     Q_OBJECT
 
 private:
-    TDatenordner* ordner = nullptr;
+    std::unique_ptr<TKuechenOrdner> ordner;
 
 private Q_SLOTS:
-    void initTestCase() { TUhr::setzeHeute(QDate(2024, 6, 15)); }
-    void init() {
-        QLocale::setDefault(QLocale(QStringLiteral("de_DE"))); // before the rates are written
-        ordner = new TDatenordner;
-        TDaten kueche;
-        BaueKueche(kueche);
-        ordner->schreibeArbeitsdatei(kueche);
-    }
-    void cleanup() { delete ordner; }
+    void init() { ordner = std::make_unique<TKuechenOrdner>(BaueKueche); }
+    void cleanup() { ordner.reset(); }
 
     void menueZwischenDateiUndUeber() {
         TMainForm f;
         const QList<QAction*> oben = f.menuBar()->actions();
         QCOMPARE(oben.size(), 3);
-        QCOMPARE(OhneKuerzel(oben[1]->text()), QStringLiteral("Extras"));
+        QCOMPARE(OhneMnemonik(oben[1]->text()), QStringLiteral("Extras"));
         QCOMPARE(oben[2], f.ber1);
         QStringList punkte;
         for (QAction* a : f.Extras1->actions())
             if (!a->isSeparator())
-                punkte << OhneKuerzel(a->text());
+                punkte << OhneMnemonik(a->text());
         QCOMPARE(punkte, (QStringList{"Kostenaufschlüsselung...", "Kostenprüfung...",
                                       "Zielpreis...", "Preisänderung simulieren...",
                                       "Menü-Analyse...", "Verkäufe importieren..."}));

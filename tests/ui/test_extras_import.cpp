@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <memory>
+
 using namespace fenster;
 
 namespace {
@@ -61,34 +63,17 @@ const QByteArray MitFehlern = "Datum;Artikel;Menge\r\n"
                               "15.06.2024;Käsebrot;-1\r\n"
                               "15.06.2024;Käsebrot;5\r\n";
 
-// A dialog script whose checks may fail the test: they run, then the dialog's result is
-// handed back.
-template <class D> TTestMelder::TDialogSkript Skript(std::function<void(D&)> pruefe) {
-    return [pruefe](QObject& o) {
-        auto& d = static_cast<D&>(o);
-        pruefe(d);
-        return d.result();
-    };
-}
-
 } // namespace
 
 class TestExtrasImport : public QObject {
     Q_OBJECT
 
 private:
-    TDatenordner* ordner = nullptr;
+    std::unique_ptr<TKuechenOrdner> ordner;
 
 private Q_SLOTS:
-    void initTestCase() { TUhr::setzeHeute(QDate(2024, 6, 15)); }
-    void init() {
-        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        ordner = new TDatenordner;
-        TDaten d;
-        BaueKueche(d);
-        ordner->schreibeArbeitsdatei(d);
-    }
-    void cleanup() { delete ordner; }
+    void init() { ordner = std::make_unique<TKuechenOrdner>(BaueKueche); }
+    void cleanup() { ordner.reset(); }
 
     void fehlerfreiAbbrechenDannImportieren() {
         TTestMelder m;

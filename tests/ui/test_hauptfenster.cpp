@@ -463,10 +463,10 @@ private Q_SLOTS:
         TMainForm f;
         QStringList datei;
         for (QAction* a : f.Datei1->actions())
-            datei << OhneKuerzel(a->text());
+            datei << OhneMnemonik(a->text());
         QCOMPARE(datei, (QStringList{"Neu...", "Öffnen...", "Speichern", "Speichern unter...", "",
                                      "Drucker einrichten...", "Drucken", "", "Beenden"}));
-        QCOMPARE(OhneKuerzel(f.menuBar()->actions().last()->text()), QStringLiteral("Über..."));
+        QCOMPARE(OhneMnemonik(f.menuBar()->actions().last()->text()), QStringLiteral("Über..."));
         QVERIFY(!f.menuBar()->actions().last()->menu());
 
         // "Drucken" is enabled when the menu opens off the master-data tab only.
@@ -528,8 +528,8 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(buddies.value(f.PortionEd)->text(), QStringLiteral("Verkaufte &Portionen:"));
-        QCOMPARE(OhneKuerzel(buddies.value(f.FilterCombo)->text()), QStringLiteral("Filtern:"));
-        QCOMPARE(OhneKuerzel(buddies.value(f.GruppenEdit(12))->text()),
+        QCOMPARE(OhneMnemonik(buddies.value(f.FilterCombo)->text()), QStringLiteral("Filtern:"));
+        QCOMPARE(OhneMnemonik(buddies.value(f.GruppenEdit(12))->text()),
                  QStringLiteral("Gruppe 13:"));
         QCOMPARE(f.MwstEdit(12)->accessibleName(), QStringLiteral("Gruppe 13: MwSt-Satz:"));
         for (QPushButton* b : f.findChildren<QPushButton*>())

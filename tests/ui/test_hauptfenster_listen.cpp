@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 
+#include <memory>
+
 using fenster::TMainForm;
 
 namespace {
@@ -42,18 +44,11 @@ class TestHauptfensterListen : public QObject {
     Q_OBJECT
 
 private:
-    TDatenordner* ordner = nullptr;
+    std::unique_ptr<TKuechenOrdner> ordner;
 
 private Q_SLOTS:
-    void initTestCase() { TUhr::setzeHeute(QDate(2024, 6, 15)); }
-    void init() {
-        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        ordner = new TDatenordner;
-        TDaten d;
-        BaueKueche(d);
-        ordner->schreibeArbeitsdatei(d);
-    }
-    void cleanup() { delete ordner; }
+    void init() { ordner = std::make_unique<TKuechenOrdner>(BaueKueche); }
+    void cleanup() { ordner.reset(); }
 
     void ordnenPerKopfklick() {
         TTestMelder m;

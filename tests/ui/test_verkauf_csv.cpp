@@ -11,6 +11,8 @@
 #include <QHeaderView>
 #include <QTabWidget>
 
+#include <memory>
+
 using fenster::TMainForm;
 
 namespace {
@@ -39,18 +41,11 @@ class TestVerkaufCsv : public QObject {
     Q_OBJECT
 
 private:
-    TDatenordner* ordner = nullptr;
+    std::unique_ptr<TKuechenOrdner> ordner;
 
 private Q_SLOTS:
-    void initTestCase() { TUhr::setzeHeute(QDate(2024, 6, 15)); }
-    void init() {
-        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        ordner = new TDatenordner;
-        TDaten d;
-        BaueKueche(d);
-        ordner->schreibeArbeitsdatei(d);
-    }
-    void cleanup() { delete ordner; }
+    void init() { ordner = std::make_unique<TKuechenOrdner>(BaueKueche); }
+    void cleanup() { ordner.reset(); }
 
     // Each list as shown, through the one dialog that remembers the last name.
     void jedeListeExportieren() {
@@ -67,7 +62,7 @@ private Q_SLOTS:
                       {f.BitBtn3, f.ListView4, "auswertung.csv"}};
         QString vorgeschlagen;
         for (const auto& fall : faelle) {
-            QCOMPARE(OhneKuerzel(fall.knopf->text()), QStringLiteral("Exportieren als CSV..."));
+            QCOMPARE(OhneMnemonik(fall.knopf->text()), QStringLiteral("Exportieren als CSV..."));
             const QString pfad = ordner->pfad(QString::fromLatin1(fall.datei));
             m.waehleDatei(QString()); // cancelled: nothing written
             fall.knopf->click();
@@ -119,7 +114,7 @@ private Q_SLOTS:
     void importMitUndOhneKopfzeile() {
         TTestMelder m;
         TMainForm f;
-        QCOMPARE(OhneKuerzel(f.DoNotImportColumnsCheck->text()),
+        QCOMPARE(OhneMnemonik(f.DoNotImportColumnsCheck->text()),
                  QStringLiteral("Spaltenüberschriften nicht importieren"));
         QVERIFY(f.DoNotImportColumnsCheck->isChecked());
         Q_EMIT f.ListView1->header()->sectionClicked(4); // most expensive first

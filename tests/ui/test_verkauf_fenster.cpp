@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <memory>
+
 using fenster::TMainForm;
 using fenster::TVerkaufsListeForm;
 
@@ -57,18 +59,11 @@ class TestVerkaufFenster : public QObject {
     Q_OBJECT
 
 private:
-    TDatenordner* ordner = nullptr;
+    std::unique_ptr<TKuechenOrdner> ordner;
 
 private Q_SLOTS:
-    void initTestCase() { TUhr::setzeHeute(QDate(2024, 6, 15)); }
-    void init() {
-        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        ordner = new TDatenordner;
-        TDaten d;
-        BaueKueche(d);
-        ordner->schreibeArbeitsdatei(d);
-    }
-    void cleanup() { delete ordner; }
+    void init() { ordner = std::make_unique<TKuechenOrdner>(BaueKueche); }
+    void cleanup() { ordner.reset(); }
 
     void startwerte() {
         TMainForm f;

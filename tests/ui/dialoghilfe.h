@@ -3,9 +3,16 @@
 // Finding the controls of a window the way a person does: by the caption they read.
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSet>
 #include <QTest>
 #include <QWidget>
 
@@ -48,4 +55,41 @@ inline QList<QWidget*> TabFolge(QWidget* start) {
         folge.append(w);
     }
     return folge;
+}
+
+// Every field of the window is named by a label whose buddy it is or by an accessible
+// name, every button by its caption or an accessible name, every list by an accessible
+// name, and every caption ending in a colon names a field: assistive technology and
+// scripted checks find the controls that way. The parts of combo boxes, spin boxes, line
+// edits (their clear button) and calendars are theirs, as a list's header is the list's.
+inline void PruefeZugaenglich(const QWidget& fenster) {
+    QSet<const QWidget*> beschriftet;
+    for (const QLabel* l : fenster.findChildren<QLabel*>()) {
+        if (l->buddy())
+            beschriftet.insert(l->buddy());
+        else if (OhneMnemonik(l->text()).trimmed().endsWith(QLatin1Char(':')))
+            QVERIFY2(false, qPrintable(QStringLiteral("Beschriftung ohne Feld: ") + l->text()));
+    }
+    const auto teilVon = [](const QWidget* w) {
+        for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+            if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
+                qobject_cast<const QLineEdit*>(p) || qobject_cast<const QCalendarWidget*>(p))
+                return true;
+        return false;
+    };
+    for (const QWidget* w : fenster.findChildren<QWidget*>()) {
+        if (teilVon(w) || w->objectName().startsWith(QLatin1String("qt_")))
+            continue; // Qt's own parts, such as the menu bar's overflow button
+        const QString name = w->objectName();
+        if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+            qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QPlainTextEdit*>(w))
+            QVERIFY2(beschriftet.contains(w) || !w->accessibleName().isEmpty(),
+                     qPrintable(QStringLiteral("Feld ohne Namen: ") + name));
+        else if (const auto* k = qobject_cast<const QAbstractButton*>(w))
+            QVERIFY2(!k->text().isEmpty() || !k->accessibleName().isEmpty(),
+                     qPrintable(QStringLiteral("Knopf ohne Namen: ") + name));
+        else if (qobject_cast<const QAbstractItemView*>(w) && !qobject_cast<const QHeaderView*>(w))
+            QVERIFY2(!w->accessibleName().isEmpty(),
+                     qPrintable(QStringLiteral("Liste ohne Namen: ") + name));
+    }
 }

@@ -100,6 +100,7 @@ private Q_SLOTS:
         fenster::TAboutBox a;
         TUhr::setze({});
         QCOMPARE(a.windowTitle(), QStringLiteral("Info"));
+        PruefeZugaenglich(a);
         QVERIFY(a.Copyright->text().contains(QStringLiteral("2031")));
         QVERIFY(!a.Copyright->text().contains(QStringLiteral("XXXX")));
         QVERIFY(!a.ProgramIcon->pixmap().isNull()); // the picture is compiled in

@@ -102,6 +102,14 @@ private Q_SLOTS:
         daten.reset();
     }
 
+    // Every control of the recipe dialog and of the dialogs it opens has a name people hear.
+    void zugaenglich() {
+        form->fuelleNeu(*daten);
+        for (const QWidget* d : std::initializer_list<const QWidget*>{form.get(), picker.get(),
+                                                                      bild.get(), mengen.get()})
+            PruefeZugaenglich(*d);
+    }
+
     void neuesRezeptLeer() {
         form->fuelleNeu(*daten);
         QCOMPARE(form->windowTitle(), QStringLiteral("Rezept bearbeiten"));

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void zutatNeuUndAendern() {
         fenster::TZutatForm f;
         QCOMPARE(f.windowTitle(), QStringLiteral("Zutat bearbeiten"));
+        PruefeZugaenglich(f);
         auto* name = Feld<QLineEdit>(f, QStringLiteral("Name:"));
         auto* lieferant = Feld<QComboBox>(f, QStringLiteral("Lieferant:"));
         auto* gruppe = Feld<QComboBox>(f, QStringLiteral("Gruppe:"));

@@ -70,15 +70,6 @@ QByteArray Inhalt(const QString& pfad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Every label of the dialog names a field, and every list has a name people hear.
-void PruefeZugaenglich(const QWidget& dialog) {
-    for (const QLabel* l : dialog.findChildren<QLabel*>())
-        if (l->objectName().isEmpty() && !l->text().isEmpty())
-            QVERIFY2(l->buddy(), qPrintable(l->text()));
-    for (const TListenAnsicht* l : dialog.findChildren<TListenAnsicht*>())
-        QVERIFY(!l->accessibleName().isEmpty());
-}
-
 void Klicke(TListenAnsicht& l, int spalte) {
     Q_EMIT l.header()->sectionClicked(spalte);
 }

@@ -498,6 +498,7 @@ private Q_SLOTS:
         TDatenordner ordner;
         TTestMelder m;
         TMainForm f;
+        PruefeZugaenglich(f);
         QHash<QWidget*, QLabel*> buddies;
         for (QLabel* l : f.findChildren<QLabel*>())
             if (l->buddy())

@@ -5,6 +5,7 @@
 #include "tests/support/aufbau.h"
 #include "tests/support/locale.h"
 #include "tests/support/testmelder.h"
+#include "tests/ui/dialoghilfe.h"
 #include "ui/verkaufslisteform.h"
 
 #include <QHeaderView>
@@ -47,6 +48,7 @@ private Q_SLOTS:
         NeuesRezept(d, QStringLiteral("Leer"));
         TVerkaufsListeForm f;
         QCOMPARE(f.windowTitle(), QStringLiteral("Verkaufsliste"));
+        PruefeZugaenglich(f);
         f.fuelle(d, 0);
 
         QHeaderView* kopf = f.ListView1->header();

@@ -10,10 +10,10 @@
 #include "ui/listenansicht.h"
 #include "ui/mengenform.h"
 #include "ui/rezeptform.h"
+#include "ui/wartecursor.h"
 #include "ui/zahlfeld.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
@@ -28,15 +28,6 @@ namespace {
 
 const QString NichtDruckbar = QStringLiteral("Dieser Reiter kann nicht ausgedruckt werden.");
 
-// The wait cursor while a job is drawn: a long list takes seconds.
-class TDruckt {
-public:
-    TDruckt() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TDruckt() { QApplication::restoreOverrideCursor(); }
-    TDruckt(const TDruckt&) = delete;
-    TDruckt& operator=(const TDruckt&) = delete;
-};
-
 // Runs one job on the printer, the job's name given to the printer. A printer that
 // prints to PDF without a file has nowhere to put the pages (Qt falls back to that when
 // no printer is installed): that is said before the job, with the way out.
@@ -49,7 +40,7 @@ void AufDrucker(QPrinter& drucker,
     // Into a file the sheet has no unprintable edge: the printout's own margins count
     // from the paper's edge, as in the PDF files of the command line.
     drucker.setFullPage(drucker.outputFormat() == QPrinter::PdfFormat);
-    TDruckt warten;
+    TWarteCursor warten;
     drucke(drucker, [&drucker](const QString& name) { drucker.setDocName(name); });
 }
 
@@ -114,6 +105,12 @@ void TMainForm::Drucken1Click() {
         liste(QStringLiteral("Auswertung"), *ListView4);
     else
         melder().fehler(NichtDruckbar);
+}
+
+void TMainForm::druckeListe(const QString& titel, const TListe& liste, const QStringList& zeilen) {
+    AufDrucker(Drucker(), [&](QPrinter& p, const TAuftragsname& benenne) {
+        DruckeListView(p, titel, liste, zeilen, benenne);
+    });
 }
 
 void TMainForm::RezeptPrintKalkBtnClick() {

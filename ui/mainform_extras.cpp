@@ -5,7 +5,6 @@
 #include "core/fehler.h"
 #include "core/melder.h"
 #include "exchange/csvimport.h"
-#include "exchange/print/druckauftrag.h"
 #include "exchange/verkaufsimport.h"
 #include "lists/kostenpruefung.h"
 #include "lists/listen.h"
@@ -16,31 +15,17 @@
 #include "ui/menueanalyseform.h"
 #include "ui/preisaenderungform.h"
 #include "ui/verkaufsimportform.h"
+#include "ui/wartecursor.h"
 #include "ui/zielpreisform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTabWidget>
 
 namespace fenster {
-
-namespace {
-
-// The wait cursor while a long step runs.
-class TWarten {
-public:
-    TWarten() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWarten() { QApplication::restoreOverrideCursor(); }
-    TWarten(const TWarten&) = delete;
-    TWarten& operator=(const TWarten&) = delete;
-};
-
-} // namespace
 
 void TMainForm::verbindeExtras() {
     Extras1 = new QMenu(QStringLiteral("&Extras"), this);
@@ -149,7 +134,7 @@ void TMainForm::VerkaeufeImportieren1Click() {
     letzteVerkaufsDatei = *pfad;
     TVerkaufsPruefung p;
     try {
-        TWarten w;
+        TWarteCursor w;
         p = PruefeVerkaufsdatei(daten, *pfad);
     } catch (const TNichtGeoeffnet& f) {
         melder().fehler(f.meldung() + QLatin1Char('.'));
@@ -160,7 +145,7 @@ void TMainForm::VerkaeufeImportieren1Click() {
         return;
     const std::optional<int> gewaehlt = ListView3->gewaehlteNr();
     {
-        TWarten w;
+        TWarteCursor w;
         ErfasseVerkaeufe(daten, p, !p.fehlerfrei());
     }
     ListRezepte();
@@ -170,18 +155,6 @@ void TMainForm::VerkaeufeImportieren1Click() {
     // The menu reaches the import from every tab; the evaluation shown must not lag.
     if (PageControl1->currentWidget() == TabSheet5)
         FillAuswertung();
-}
-
-void TMainForm::druckeListe(const QString& titel, const TListe& liste, const QStringList& zeilen) {
-    QPrinter& p = Drucker();
-    // As "Drucken" does: a PDF printer without a file is no printer set up.
-    if (p.outputFormat() == QPrinter::PdfFormat && p.outputFileName().isEmpty())
-        throw TFehler(QStringLiteral("Es ist kein Drucker eingerichtet. Wählen Sie mit "
-                                     "\"Drucker einrichten...\" einen Drucker oder eine "
-                                     "PDF-Datei"));
-    p.setFullPage(p.outputFormat() == QPrinter::PdfFormat);
-    TWarten w;
-    DruckeListView(p, titel, liste, zeilen, [&p](const QString& name) { p.setDocName(name); });
 }
 
 } // namespace fenster

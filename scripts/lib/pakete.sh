@@ -4,7 +4,7 @@
 ormisto_pakete=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libqt6svg6
-  qt6-translations-l10n libbenchmark-dev
+  qt6-translations-l10n libbenchmark-dev rapidjson-dev
   fonts-liberation xvfb xauth xdotool imagemagick poppler-utils
   dpkg-dev lintian desktop-file-utils appstream shared-mime-info man-db file librsvg2-bin
 )

@@ -74,6 +74,11 @@ void TMainForm::ListRezepte() {
     zeigeKostenhinweise();
 }
 
+void TMainForm::StammdatenBearbeitet() {
+    ListRezepte();
+    FillAuswertung(); // the simulation uses the rates, every row the names
+}
+
 void TMainForm::FilterComboChange() {
     ListRezepte();
 }

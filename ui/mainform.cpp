@@ -187,6 +187,7 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     verbindeCsv();
     verbindeDruck();
     verbindeExtras();
+    verbindeTastatur();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());
 
     Behandle([this] { FormCreate(); });
@@ -338,6 +339,7 @@ QWidget* TMainForm::baueVerkaeufe() {
     PortionEd = new TZahlFeld(0);
     PortionEd->setObjectName(QStringLiteral("PortionEd"));
     PortionEd->setzeBereich(1.0, 100000000.0);
+    PortionEd->setzeTextBleibt(true); // "Hinzufügen" refuses what is no whole count
     PortionEd->setAlignment(Qt::AlignRight);
     PortionEd->setzeWert(1);
     VerkaufBtn = Knopf("VerkaufBtn", QStringLiteral("Hinzufügen"), Symbol::doppelhaken());
@@ -537,6 +539,9 @@ void TMainForm::verbinde() {
         connect(feld, &QLineEdit::returnPressed, this, Sicher(this, beiWeiter));
     }
     connect(PageControl1, &QTabWidget::currentChanged, this, Sicher(this, &TMainForm::Datei1Click));
+    for (TStammdatenSeite* seite : {ProduktSeite, DienstleistungSeite})
+        connect(seite, &TStammdatenSeite::bearbeitet, this,
+                Sicher(this, &TMainForm::StammdatenBearbeitet));
 }
 
 } // namespace fenster

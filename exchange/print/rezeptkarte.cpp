@@ -83,7 +83,9 @@ public:
             p.drawText(QRect(rand, y, mengeBreite, fm.height()), Qt::AlignRight | Qt::AlignTop,
                        z.menge);
             p.drawText(rand + mengeBreite + luecke, grundlinie,
-                       fm.elidedText(z.einheit, Qt::ElideRight, einheitBreite));
+                       fm.horizontalAdvance(z.einheit) <= einheitBreite
+                           ? z.einheit
+                           : fm.elidedText(z.einheit, Qt::ElideRight, einheitBreite));
             for (const QString& n : namen) {
                 p.drawText(rand + nameX, y + fm.ascent(), n);
                 y += fm.height();

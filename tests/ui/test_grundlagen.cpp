@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -217,8 +216,8 @@ private Q_SLOTS:
     }
 
     // The arrow keys move the focus from cell to cell over hidden columns, and the cell
-    // is framed while the list has the focus. Return and Delete are the list's only
-    // while someone listens.
+    // is framed while the list has the focus. Return and Delete are told to whoever
+    // listens.
     void listeTastatur() {
         TListenAnsicht a(QStringLiteral("Liste"));
         TListe l;
@@ -245,7 +244,7 @@ private Q_SLOTS:
         QCOMPARE(a.currentIndex(), a.model()->index(1, 2));
         QTest::keyClick(&a, Qt::Key_Up);
         QCOMPARE(a.currentIndex(), a.model()->index(0, 2));
-        QCOMPARE(a.gewaehlteNr(), 0);
+        QCOMPARE(a.gewaehlteZeile(), 0); // the selection goes with the row
 
         // The frame: dots in the selected text's colour down the cell's left edge.
         const auto rahmen = [&a] {
@@ -264,9 +263,6 @@ private Q_SLOTS:
 
         QSignalSpy eingabe(&a, &TListenAnsicht::eingabeTaste);
         QSignalSpy entfernen(&a, &TListenAnsicht::entfernenTaste);
-        QKeyEvent ret(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(&a, &ret);
-        QVERIFY(!ret.isAccepted()); // nobody listens yet: on to the window
         int eingaben = 0, entfernt = 0;
         connect(&a, &TListenAnsicht::eingabeTaste, this, [&] { ++eingaben; });
         connect(&a, &TListenAnsicht::entfernenTaste, this, [&] { ++entfernt; });

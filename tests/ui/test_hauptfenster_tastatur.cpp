@@ -84,15 +84,6 @@ private Q_SLOTS:
         }
         QCOMPARE(f.EditRezeptBtn->text(), QStringLiteral("Bea&rbeiten..."));
         QCOMPARE(f.VerkaufBtn->text(), QStringLiteral("&Hinzufügen"));
-
-        // The key works on the shown tab.
-        TTestMelder m;
-        Zeige(f);
-        f.PageControl1->setCurrentWidget(f.TabSheet2);
-        m.spieleDialog(Skript<fenster::TZutatForm>([](fenster::TZutatForm& d) { d.reject(); }));
-        QTest::keyClick(f.ListView1, Qt::Key_N, Qt::AltModifier);
-        QVERIFY(m.dialoge.isEmpty()); // the new ingredient's dialog came up
-        QVERIFY(!m.unerwartet);
     }
 
     // Return on a row is "Bearbeiten...", Delete is "Löschen" with its question.

@@ -130,7 +130,7 @@ private Q_SLOTS:
     // "Hinzufügen"; leaving the field does not turn the text into another number.
     void portionenWieGetipptOderNichts_data() {
         QTest::addColumn<QString>("text");
-        for (const char* text : {"0", "-3", "2,5", "", "drei", "100000001"})
+        for (const char* text : {"0", "-3", "2,5", "", "e", "100000001"})
             QTest::newRow(text) << QString::fromUtf8(text);
     }
     void portionenWieGetipptOderNichts() {
@@ -144,12 +144,12 @@ private Q_SLOTS:
         QVERIFY(f.ListView3->waehleNr(0));
         f.PortionEd->setFocus();
         f.PortionEd->eingabe()->selectAll();
-        QTest::keyClick(f.PortionEd->eingabe(), Qt::Key_Backspace);
-        QTest::keyClicks(f.PortionEd->eingabe(), text);
+        QTest::keyClick(f.PortionEd, Qt::Key_Backspace);
+        QTest::keyClicks(f.PortionEd, text);
         f.ListView3->setFocus(); // leaving the field keeps the text
         QCOMPARE(f.PortionEd->text(), text);
         f.PortionEd->setFocus();
-        QTest::keyClick(f.PortionEd->eingabe(), Qt::Key_Return);
+        QTest::keyClick(f.PortionEd, Qt::Key_Return);
 
         QVERIFY(!f.daten.rezept(0).verkaeufe || f.daten.rezept(0).verkaeufe->count == 0);
         QCOMPARE(m.texte(), QStringList{"Die verkauften Portionen müssen eine ganze Zahl von 1 "
@@ -161,7 +161,7 @@ private Q_SLOTS:
 
         // Corrected, Return books it.
         f.PortionEd->setzeText(QStringLiteral("4"));
-        QTest::keyClick(f.PortionEd->eingabe(), Qt::Key_Return);
+        QTest::keyClick(f.PortionEd, Qt::Key_Return);
         QCOMPARE(f.daten.rezept(0).verkaeufe->count, 1u);
         QCOMPARE(f.daten.rezept(0).verkaeufe->at<TVerkauf>(0)->menge, 4);
         QCOMPARE(f.PortionEd->text(), QStringLiteral("1"));

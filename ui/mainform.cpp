@@ -193,7 +193,14 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     Behandle([this] { FormCreate(); });
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Destroying the window hides its pages once more, when the data is gone. A field
+    // that still has the focus is left now, while the table it writes into is there.
+    for (TStammdatenSeite* seite : {ProduktSeite, DienstleistungSeite})
+        seite->disconnect(this);
+    if (QWidget* feld = focusWidget())
+        feld->clearFocus();
+}
 
 void TMainForm::baueMenue() {
     MainMenu1 = menuBar();

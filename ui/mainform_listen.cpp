@@ -75,6 +75,8 @@ void TMainForm::ListRezepte() {
 }
 
 void TMainForm::StammdatenBearbeitet() {
+    if (zerstoert)
+        return; // closing hides the page after the data was written and released
     ListRezepte();
     FillAuswertung(); // the simulation uses the rates, every row the names
 }

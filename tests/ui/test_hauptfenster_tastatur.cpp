@@ -156,6 +156,28 @@ private Q_SLOTS:
         QCOMPARE(datei.readAll(), vorher);
         QVERIFY(m.eintraege.isEmpty());
     }
+
+    // An edit still in its field when the window closes or goes: written with the working
+    // file, and nothing runs on released data.
+    void unfertigeEingabeBeimSchliessen() {
+        TTestMelder m;
+        for (const bool schliessen : {true, false}) {
+            auto f = std::make_unique<TMainForm>();
+            Zeige(*f);
+            f->PageControl1->setCurrentWidget(f->TabSheet1);
+            TZahlFeld* mwst = f->MwstEdit(0);
+            mwst->setFocus();
+            mwst->eingabe()->selectAll();
+            QTest::keyClicks(mwst->eingabe(), QStringLiteral("7"));
+            if (schliessen)
+                f->close();
+            f.reset();
+        }
+        TDaten d;
+        QVERIFY(LoadOptionsFile(d, ordner->arbeitsdatei()).ok());
+        QCOMPARE(d.GetGruppeMwst(0), 7.0);
+        QVERIFY(!m.unerwartet);
+    }
 };
 
 QTEST_MAIN(TestHauptfensterTastatur)

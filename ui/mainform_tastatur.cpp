@@ -14,11 +14,19 @@ namespace fenster {
 
 namespace {
 
-// Marks the first `buchstabe` of the caption (either case) as the button's Alt key. The
-// caption read and the name reported to assistive technology stay without the mark.
+// Where the mark goes: the letter starting a word, else its first place in the caption.
+qsizetype Stelle(const QString& text, QChar buchstabe) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].toLower() == buchstabe && (i == 0 || text[i - 1].isSpace()))
+            return i;
+    return text.indexOf(buchstabe, 0, Qt::CaseInsensitive);
+}
+
+// Marks `buchstabe` of the caption (either case) as the button's Alt key. The caption
+// read and the name reported to assistive technology stay without the mark.
 void Kurztaste(QAbstractButton* knopf, QChar buchstabe) {
     QString text = knopf->text();
-    const qsizetype stelle = text.indexOf(buchstabe, 0, Qt::CaseInsensitive);
+    const qsizetype stelle = Stelle(text, buchstabe);
     Q_ASSERT(stelle >= 0 && !text.contains(QLatin1Char('&')));
     if (stelle < 0)
         return;

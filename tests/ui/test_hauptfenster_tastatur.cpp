@@ -84,6 +84,7 @@ private Q_SLOTS:
         }
         QCOMPARE(f.EditRezeptBtn->text(), QStringLiteral("Bea&rbeiten..."));
         QCOMPARE(f.VerkaufBtn->text(), QStringLiteral("&Hinzufügen"));
+        QCOMPARE(f.ImportBtn->text(), QStringLiteral("CSV Datei &importieren..."));
     }
 
     // Return on a row is "Bearbeiten...", Delete is "Löschen" with its question.

@@ -43,6 +43,7 @@ void TByteSchreiber::leeren() {
 }
 
 void TByteSchreiber::gib(const char* p, size_t n) {
+    bisher += qint64(n);
     size_t pos = 0;
     while (pos < n) {
         const qint64 geschrieben = geraet.write(p + pos, qint64(n - pos));

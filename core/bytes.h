@@ -31,6 +31,8 @@ public:
     void bytes(const void* p, size_t n);
     // Hands what is buffered to the device; call once at the end.
     void leeren();
+    // Bytes written so far, buffered ones included.
+    qint64 geschrieben() const { return bisher + qint64(belegt); }
 
 private:
     template <class T> void roh(T w) { bytes(&w, sizeof w); }
@@ -40,6 +42,7 @@ private:
     QIODevice& geraet;
     std::unique_ptr<char[]> puffer;
     size_t belegt = 0;
+    qint64 bisher = 0; // handed to the device
 };
 
 // Reads from a byte range and checks every length against what is left; anything past

@@ -135,6 +135,19 @@ void TErweiterung::schreibe(TByteSchreiber& s) const {
     for (const TEintrag& e : bekannte) {
         if (e.daten->leer())
             continue;
+        const qint64 laenge = e.daten->laenge();
+        if (laenge >= 0) {
+            if (laenge > qint64(UINT32_MAX))
+                throw TFehler(QStringLiteral("Der Abschnitt „%1“ ist zu groß").arg(e.art->name));
+            s.bytes(e.art->tag.data(), 4);
+            s.uint32(e.art->bezug);
+            s.uint32(uint32_t(laenge));
+            const qint64 anfang = s.geschrieben();
+            e.daten->schreibe(s);
+            if (s.geschrieben() - anfang != laenge)
+                throw std::logic_error("Abschnitt schrieb nicht die angekündigte Länge");
+            continue;
+        }
         QByteArray inhalt;
         {
             QBuffer puffer(&inhalt);

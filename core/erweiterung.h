@@ -36,6 +36,9 @@ public:
     // Nothing to write: the section is left out of the file.
     virtual bool leer() const = 0;
     virtual void schreibe(TByteSchreiber& s) const = 0;
+    // The exact number of bytes schreibe() writes, when the section knows it cheaply: its
+    // content then goes straight to the file instead of through a buffer. -1: unknown.
+    virtual qint64 laenge() const { return -1; }
     // Reads the whole content; throws TFehler when it does not read.
     virtual void lese(TByteLeser& l) = 0;
     // After reading: throws TFehler when the content refers to records the file lacks.

@@ -5,6 +5,11 @@
 #include "core/texte.h"
 #include "core/uhr.h"
 
+#include <QtEndian>
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -13,10 +18,15 @@ const bool gemeldet =
     MeldeAbschnitt({AbschnittTag("PREI"), QStringLiteral("Preisverlauf"), bezugZutaten,
                     [] { return std::unique_ptr<TAbschnitt>(new TPreisverlauf); }});
 
-const std::vector<TPreiseintrag> keine;
-
 constexpr qsizetype eintragGroesse = 4 + 8 + 8 + 4 + 4 + 1;
 constexpr uint32_t ohneIndex = std::numeric_limits<uint32_t>::max();
+
+template <class T> T lies(const char*& q) {
+    T w;
+    std::memcpy(&w, q, sizeof w);
+    q += sizeof w;
+    return qFromLittleEndian(w);
+}
 
 [[noreturn]] void kaputt() {
     throw TFehler(QStringLiteral("Preisverlauf beschädigt"));
@@ -63,14 +73,49 @@ int32_t DatumZahl(QDate d) {
     return d.isValid() ? int32_t(d.year() * 10000 + d.month() * 100 + d.day()) : 0;
 }
 
+namespace {
+// As DatumAusZahl(z).isValid(), without making the date: reading checks millions.
+bool datumGueltig(int32_t z) {
+    if (z < 10101)
+        return false;
+    const int jahr = z / 10000, monat = z / 100 % 100, tag = z % 100;
+    if (monat < 1 || monat > 12 || tag < 1)
+        return false;
+    static constexpr int tage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool schalt = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
+    return tag <= tage[monat - 1] + (monat == 2 && schalt ? 1 : 0);
+}
+} // namespace
+
 QDate DatumAusZahl(int32_t z) {
     if (z < 10101)
         return {};
     return QDate(z / 10000, z / 100 % 100, z % 100);
 }
 
-const std::vector<TPreiseintrag>& TPreisverlauf::eintraege(uint32_t nr) const {
-    return nr < verlauf.size() ? verlauf[nr] : keine;
+std::span<const TPreiseintrag> TPreisverlauf::eintraege(uint32_t nr) const {
+    if (nr >= lage.size())
+        return {};
+    const TLage& l = lage[nr];
+    if (l.eigen)
+        return geaendert[nr];
+    if (l.anzahl == 0)
+        return {};
+    return std::span<const TPreiseintrag>(bloecke[l.block].data() + l.anfang, l.anzahl);
+}
+
+std::vector<TPreiseintrag>& TPreisverlauf::eigene(uint32_t nr) {
+    if (nr >= lage.size()) {
+        lage.resize(size_t(nr) + 1);
+        geaendert.resize(size_t(nr) + 1);
+    }
+    TLage& l = lage[nr];
+    if (!l.eigen) {
+        const auto alt = eintraege(nr);
+        geaendert[nr].assign(alt.begin(), alt.end());
+        l.eigen = true;
+    }
+    return geaendert[nr];
 }
 
 TPreisstand TPreisverlauf::stand(const TPreiseintrag& e) const {
@@ -98,47 +143,63 @@ uint32_t TPreisverlauf::textIndex(const QString& t) {
 }
 
 void TPreisverlauf::anhaengen(uint32_t nr, const TPreisstand& s) {
-    if (nr >= verlauf.size())
-        verlauf.resize(size_t(nr) + 1);
-    verlauf[nr].push_back({DatumZahl(s.datum), textIndex(s.einheit), textIndex(s.lieferant),
-                           s.quelle, s.preis, s.menge});
+    const uint32_t einheit = textIndex(s.einheit), lieferant = textIndex(s.lieferant);
+    eigene(nr).push_back({DatumZahl(s.datum), einheit, lieferant, s.quelle, s.preis, s.menge});
 }
 
 void TPreisverlauf::setze(uint32_t nr, const std::vector<TPreisstand>& s) {
-    if (nr < verlauf.size())
-        verlauf[nr].clear();
+    eigene(nr).clear();
     for (const TPreisstand& e : s)
         anhaengen(nr, e);
 }
 
 bool TPreisverlauf::leer() const {
-    for (const auto& v : verlauf)
-        if (!v.empty())
+    for (uint32_t nr = 0; nr < lage.size(); ++nr)
+        if (!eintraege(nr).empty())
             return false;
     return true;
+}
+
+std::vector<uint32_t> TPreisverlauf::neueIndizes(std::vector<uint32_t>* folge) const {
+    std::vector<uint32_t> neu(texte.size(), ohneIndex);
+    uint32_t naechster = 0;
+    for (uint32_t nr = 0; nr < lage.size(); ++nr)
+        for (const TPreiseintrag& e : eintraege(nr))
+            for (uint32_t i : {e.einheit, e.lieferant})
+                if (neu[i] == ohneIndex) {
+                    neu[i] = naechster++;
+                    if (folge)
+                        folge->push_back(i);
+                }
+    return neu;
+}
+
+qint64 TPreisverlauf::laenge() const {
+    qint64 n = 4 + 4;
+    for (uint32_t nr = 0; nr < lage.size(); ++nr)
+        if (const auto e = eintraege(nr); !e.empty())
+            n += 4 + 4 + qint64(e.size()) * eintragGroesse;
+    std::vector<uint32_t> folge;
+    neueIndizes(&folge);
+    for (uint32_t i : folge)
+        n += 4 + 2 * qint64(texte[i].size());
+    return n;
 }
 
 // The text table is written in the order of first use, so that the same history gives
 // the same bytes however it came about.
 void TPreisverlauf::schreibe(TByteSchreiber& s) const {
-    std::vector<uint32_t> neu(texte.size(), ohneIndex);
     std::vector<uint32_t> folge;
-    int32_t zutaten = 0;
-    for (const auto& v : verlauf) {
-        zutaten += v.empty() ? 0 : 1;
-        for (const TPreiseintrag& e : v)
-            for (uint32_t i : {e.einheit, e.lieferant})
-                if (neu[i] == ohneIndex) {
-                    neu[i] = uint32_t(folge.size());
-                    folge.push_back(i);
-                }
-    }
+    const std::vector<uint32_t> neu = neueIndizes(&folge);
     s.int32(int32_t(folge.size()));
     for (uint32_t i : folge)
         s.text(texte[i]);
+    int32_t zutaten = 0;
+    for (uint32_t nr = 0; nr < lage.size(); ++nr)
+        zutaten += eintraege(nr).empty() ? 0 : 1;
     s.int32(zutaten);
-    for (uint32_t nr = 0; nr < verlauf.size(); ++nr) {
-        const auto& v = verlauf[nr];
+    for (uint32_t nr = 0; nr < lage.size(); ++nr) {
+        const auto v = eintraege(nr);
         if (v.empty())
             continue;
         s.uint32(nr);
@@ -180,38 +241,51 @@ void TPreisverlauf::lese(TByteLeser& l) {
         const uint32_t n = l.anzahl(eintragGroesse);
         if (n == 0)
             kaputt();
-        verlauf.resize(size_t(nr) + 1);
-        auto& v = verlauf[nr];
-        v.resize(n);
-        for (TPreiseintrag& e : v) {
-            e.datum = l.int32();
-            e.preis = l.dbl();
-            e.menge = l.dbl();
-            const uint32_t einheit = l.uint32();
-            const uint32_t lieferant = l.uint32();
-            const uint8_t quelle = l.uint8();
+        lage.resize(size_t(nr) + 1);
+        if (bloecke.empty() || bloecke.back().size() + n > bloecke.back().capacity()) {
+            bloecke.emplace_back();
+            bloecke.back().reserve(std::max<size_t>(blockEintraege, n));
+        }
+        std::vector<TPreiseintrag>& block = bloecke.back();
+        lage[nr] = {uint32_t(bloecke.size() - 1), uint32_t(block.size()), n, false};
+        // The count is bounded by the bytes left: the entries are read without a check each.
+        const char* q = l.bytes(qsizetype(n) * eintragGroesse).data();
+        for (uint32_t i = 0; i < n; ++i) {
+            TPreiseintrag e;
+            e.datum = lies<int32_t>(q);
+            e.preis = std::bit_cast<double>(lies<uint64_t>(q));
+            e.menge = std::bit_cast<double>(lies<uint64_t>(q));
+            const uint32_t einheit = lies<uint32_t>(q);
+            const uint32_t lieferant = lies<uint32_t>(q);
+            const uint8_t quelle = lies<uint8_t>(q);
             if (einheit >= anzahlTexte || lieferant >= anzahlTexte ||
-                quelle > uint8_t(TPreisquelle::bestand) || !DatumAusZahl(e.datum).isValid())
+                quelle > uint8_t(TPreisquelle::bestand) || !datumGueltig(e.datum))
                 kaputt();
             e.einheit = zuordnung[einheit];
             e.lieferant = zuordnung[lieferant];
             e.quelle = TPreisquelle(quelle);
+            block.push_back(e);
         }
     }
+    geaendert.resize(lage.size());
 }
 
 void TPreisverlauf::pruefe(uint32_t anzahlZutaten, uint32_t) const {
-    if (verlauf.size() > anzahlZutaten)
+    if (lage.size() > anzahlZutaten)
         kaputt();
 }
 
 void TPreisverlauf::zutatEntfernt(uint32_t nr) {
-    if (nr < verlauf.size())
-        verlauf.erase(verlauf.begin() + nr);
+    if (nr < lage.size()) {
+        lage.erase(lage.begin() + nr);
+        geaendert.erase(geaendert.begin() + nr);
+    }
 }
 
 void TPreisverlauf::datensaetzeGeleert() {
-    verlauf.clear();
+    bloecke.clear();
+    lage.clear();
+    geaendert.clear();
     texte.clear();
     index.clear();
 }
@@ -256,7 +330,7 @@ bool ZutatAendern(TDaten& d, int nr, const TZutatWerte& werte) {
     return true;
 }
 
-const TPreiseintrag* StandAm(const std::vector<TPreiseintrag>& e, QDate tag) {
+const TPreiseintrag* StandAm(std::span<const TPreiseintrag> e, QDate tag) {
     const int32_t grenze = DatumZahl(tag);
     const TPreiseintrag* gefunden = nullptr;
     for (const TPreiseintrag& x : e)

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 // Every change of an ingredient's purchase price, quantity, unit or supplier, per
@@ -45,8 +46,9 @@ class TPreisverlauf : public TAbschnitt {
 public:
     static const TAbschnittArt& art();
 
-    // The entries of ingredient nr; empty when it has none.
-    const std::vector<TPreiseintrag>& eintraege(uint32_t nr) const;
+    // The entries of ingredient nr, oldest first; empty when it has none. Valid until the
+    // history changes.
+    std::span<const TPreiseintrag> eintraege(uint32_t nr) const;
     std::vector<TPreisstand> staende(uint32_t nr) const;
     TPreisstand stand(const TPreiseintrag& e) const;
     bool hatVerlauf(uint32_t nr) const { return !eintraege(nr).empty(); }
@@ -56,6 +58,7 @@ public:
     const QString& text(uint32_t index) const { return texte[index]; }
 
     bool leer() const override;
+    qint64 laenge() const override;
     void schreibe(TByteSchreiber& s) const override;
     void lese(TByteLeser& l) override;
     void pruefe(uint32_t anzahlZutaten, uint32_t anzahlRezepte) const override;
@@ -66,8 +69,24 @@ public:
 
 private:
     uint32_t textIndex(const QString& t);
+    // The entries of nr in a vector of their own, for a change.
+    std::vector<TPreiseintrag>& eigene(uint32_t nr);
+    // The text table in the order of first use, as the file holds it: old index → new.
+    std::vector<uint32_t> neueIndizes(std::vector<uint32_t>* folge) const;
 
-    std::vector<std::vector<TPreiseintrag>> verlauf; // by ingredient position
+    // Entries as read lie in blocks of 1 MiB, so that reading a large history makes few
+    // allocations, small enough to come from the heap again on the next reading (as
+    // undo does); an ingredient whose history changes gets a vector of its own.
+    static constexpr size_t blockEintraege = size_t(1) << 15;
+    struct TLage {
+        uint32_t block = 0;
+        uint32_t anfang = 0;
+        uint32_t anzahl = 0;
+        bool eigen = false;
+    };
+    std::vector<std::vector<TPreiseintrag>> bloecke;
+    std::vector<TLage> lage;                           // by ingredient position
+    std::vector<std::vector<TPreiseintrag>> geaendert; // by position, where eigen
     std::vector<QString> texte;
     QHash<QString, uint32_t> index; // made on first use after reading
 };
@@ -88,7 +107,7 @@ bool ZutatAendern(TDaten& d, int nr, const TZutatWerte& werte);
 // The entry in force at the end of day `tag`: the last of those dated on or before it
 // (in list order for the same day). A first entry "Bestand" holds the values from before
 // the history began, so it is in force on every earlier day too. Null when none is.
-const TPreiseintrag* StandAm(const std::vector<TPreiseintrag>& e, QDate tag);
+const TPreiseintrag* StandAm(std::span<const TPreiseintrag> e, QDate tag);
 // JJJJMMTT of a date and back; an invalid JJJJMMTT gives an invalid date.
 int32_t DatumZahl(QDate d);
 QDate DatumAusZahl(int32_t z);

@@ -106,9 +106,14 @@ void TMainForm::OeffneDokument(const QString& pfad) {
     // replace it.
     if (QFileInfo::exists(pfad)) {
         const TDateiErgebnis ergebnis = LoadOptionsFile(daten, pfad);
-        if (!ergebnis.ok())
-            throw TFehler(QStringLiteral("„%1“ kann nicht gelesen werden: %2")
-                              .arg(QFileInfo(pfad).fileName(), ergebnis.meldung));
+        if (!ergebnis.ok()) {
+            // A reason that names the file already (a newer program's file) stands alone.
+            const QString name = QStringLiteral("„%1“").arg(QFileInfo(pfad).fileName());
+            throw TFehler(ergebnis.meldung.startsWith(name)
+                              ? ergebnis.meldung
+                              : QStringLiteral("%1 kann nicht gelesen werden: %2")
+                                    .arg(name, ergebnis.meldung));
+        }
         DatenGelesen();
     }
     daten.afilename = pfad;

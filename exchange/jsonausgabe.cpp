@@ -7,7 +7,7 @@
 #include <string>
 
 struct TJsonAusgabe::TInnen {
-    explicit TInnen(QIODevice& g) : geraet(g), schreiber(puffer) { schreiber.SetIndent(' ', 2); }
+    explicit TInnen(QIODevice& g) : geraet(g), schreiber(puffer) { schreiber.SetIndent('\t', 1); }
 
     QIODevice& geraet;
     rapidjson::StringBuffer puffer;

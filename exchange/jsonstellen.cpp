@@ -52,8 +52,9 @@ struct TGesucht {
 
 class TSucher : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, TSucher> {
 public:
-    TSucher(const TZaehlStrom& s, const std::vector<TGesuchterOrt>& o, std::vector<qsizetype>& g)
-        : strom(s), orte(o), gefunden(g) {
+    TSucher(const TZaehlStrom& s, const std::vector<TGesuchterOrt>& o, std::vector<qsizetype>& g,
+            std::string w)
+        : strom(s), orte(o), gefunden(g), wurzel(std::move(w)) {
         for (size_t i = 0; i < orte.size(); ++i)
             gesucht[orte[i].pfad.toStdString()].orte.push_back(i);
     }
@@ -88,7 +89,7 @@ private:
 
     void beginneWert() {
         if (stapel.empty()) {
-            pfad.clear();
+            pfad = wurzel;
             merke();
         } else if (!stapel.back().objekt) {
             pfad.resize(stapel.back().laenge);
@@ -105,7 +106,7 @@ private:
     }
     bool ende() {
         stapel.pop_back();
-        pfad.resize(stapel.empty() ? 0 : stapel.back().laenge);
+        pfad.resize(stapel.empty() ? wurzel.size() : stapel.back().laenge);
         return true;
     }
     void merke() {
@@ -122,6 +123,7 @@ private:
     const std::vector<TGesuchterOrt>& orte;
     std::vector<qsizetype>& gefunden;
     std::unordered_map<std::string, TGesucht> gesucht;
+    std::string wurzel;
     std::string pfad;
     std::vector<TEbene> stapel;
 };
@@ -137,17 +139,17 @@ QString eltern(const QString& pfad) {
 } // namespace
 
 std::vector<qsizetype> SucheOrte(QByteArrayView text, qsizetype anfang,
-                                 const std::vector<TGesuchterOrt>& orte) {
+                                 const std::vector<TGesuchterOrt>& orte, const QString& wurzel) {
     // Each place and, for those the text lacks, the places that enclose it.
     std::vector<TGesuchterOrt> alle = orte;
     for (const TGesuchterOrt& o : orte)
-        for (QString p = o.pfad; !p.isEmpty();) {
+        for (QString p = o.pfad; p.size() > wurzel.size();) {
             p = eltern(p);
             alle.push_back({p, 1});
         }
     std::vector<qsizetype> gefunden(alle.size(), -1);
     TZaehlStrom strom(text.data(), text.data() + anfang, text.data() + text.size());
-    TSucher sucher(strom, alle, gefunden);
+    TSucher sucher(strom, alle, gefunden, wurzel.toStdString());
     rapidjson::Reader reader;
     reader.Parse<rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseIterativeFlag>(strom,
                                                                                          sucher);
@@ -156,7 +158,7 @@ std::vector<qsizetype> SucheOrte(QByteArrayView text, qsizetype anfang,
     size_t naechster = orte.size(); // the enclosing places follow in `alle` in order
     for (size_t i = 0; i < orte.size(); ++i) {
         ergebnis[i] = gefunden[i];
-        for (QString p = orte[i].pfad; !p.isEmpty(); ++naechster) {
+        for (QString p = orte[i].pfad; p.size() > wurzel.size(); ++naechster) {
             p = eltern(p);
             if (ergebnis[i] < 0)
                 ergebnis[i] = gefunden[naechster];

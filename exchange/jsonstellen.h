@@ -23,6 +23,8 @@ struct TGesuchterOrt {
 
 // The offsets in a text that parses (from byte `anfang` on) at which the places begin; a
 // member is found at its key. A place that is not in the text gives the offset of its
-// nearest enclosing value that is.
+// nearest enclosing value that is. The paths of a text that is a part of a larger one
+// begin with `wurzel`, the path of that part.
 std::vector<qsizetype> SucheOrte(QByteArrayView text, qsizetype anfang,
-                                 const std::vector<TGesuchterOrt>& orte);
+                                 const std::vector<TGesuchterOrt>& orte,
+                                 const QString& wurzel = {});

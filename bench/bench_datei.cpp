@@ -22,6 +22,22 @@ const QByteArray& grosseDatei() {
     return bytes;
 }
 
+// The same kitchen with an extension block of one 64 KiB section.
+const QByteArray& grosseDateiMitBlock() {
+    static const QByteArray bytes = [] {
+        TDaten d;
+        LeseDaten(d, grosseDatei());
+        d.erweiterung.fremde.push_back({AbschnittTag("BNCH"), keinBezug, QByteArray(65536, 'x')});
+        return DatenAlsBytes(d);
+    }();
+    return bytes;
+}
+
+// Argument 1: the file has an extension block.
+const QByteArray& datei(const benchmark::State& state) {
+    return state.range(0) ? grosseDateiMitBlock() : grosseDatei();
+}
+
 size_t belegterSpeicher() {
     const struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd;
@@ -29,7 +45,7 @@ size_t belegterSpeicher() {
 
 void Schreiben(benchmark::State& state) {
     TDaten d;
-    LeseDaten(d, grosseDatei());
+    LeseDaten(d, datei(state));
     QByteArray ziel;
     ziel.reserve(grosseDatei().size() + 1024);
     for (auto _ : state) {
@@ -39,11 +55,11 @@ void Schreiben(benchmark::State& state) {
         SchreibeDaten(d, puffer);
         benchmark::DoNotOptimize(ziel.data());
     }
-    state.SetBytesProcessed(int64_t(state.iterations()) * grosseDatei().size());
+    state.SetBytesProcessed(int64_t(state.iterations()) * datei(state).size());
 }
 
 void Lesen(benchmark::State& state) {
-    const QByteArray& bytes = grosseDatei();
+    const QByteArray& bytes = datei(state);
     for (auto _ : state) {
         auto d = std::make_unique<TDaten>();
         LeseDaten(*d, bytes);
@@ -84,8 +100,8 @@ void Speicherbedarf(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(Schreiben)->Unit(benchmark::kMillisecond);
-BENCHMARK(Lesen)->Unit(benchmark::kMillisecond);
+BENCHMARK(Schreiben)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
+BENCHMARK(Lesen)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
 BENCHMARK(SpeichernUndLaden)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Speicherbedarf)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_MAIN();

@@ -1,10 +1,12 @@
 #include "core/datei.h"
 
+#include "core/bytes.h"
 #include "core/fehler.h"
 #include "core/texte.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -24,128 +26,12 @@ constexpr qsizetype minRezept = 3 * 4 + 2 * 8 + 3 * 4;
 constexpr qsizetype zeileGroesse = 20;
 constexpr qsizetype verkaufGroesse = 50;
 
+using TSchreiber = TByteSchreiber;
+using TLeser = TByteLeser;
+
 [[noreturn]] void leseFehler() {
     throw TFehler(QString::fromLatin1(LeseFehlerText));
 }
-
-// Collects the output in a buffer and hands it to the device in large pieces.
-class TSchreiber {
-public:
-    explicit TSchreiber(QIODevice& g) : geraet(g), puffer(new char[groesse]) {}
-
-    void int32(int32_t w) { roh(qToLittleEndian(w)); }
-    void uint16(uint16_t w) { roh(qToLittleEndian(w)); }
-    void dbl(double w) { roh(qToLittleEndian(std::bit_cast<uint64_t>(w))); }
-    void text(QStringView s) {
-        int32(int32_t(s.size()));
-        if constexpr (std::endian::native == std::endian::little) {
-            bytes(s.utf16(), size_t(s.size()) * 2);
-        } else {
-            for (QChar c : s)
-                uint16(c.unicode());
-        }
-    }
-    void text(const char16_t* feld) { text(TextView(feld)); }
-
-    void leeren() {
-        gib(puffer.get(), belegt);
-        belegt = 0;
-    }
-
-private:
-    template <class T> void roh(T w) { bytes(&w, sizeof w); }
-    void bytes(const void* p, size_t n) {
-        if (n == 0)
-            return; // an empty text has no buffer
-        if (belegt + n > groesse) {
-            leeren();
-            if (n > groesse) {
-                gib(static_cast<const char*>(p), n);
-                return;
-            }
-        }
-        std::memcpy(puffer.get() + belegt, p, n);
-        belegt += n;
-    }
-    void gib(const char* p, size_t n) {
-        size_t pos = 0;
-        while (pos < n) {
-            const qint64 geschrieben = geraet.write(p + pos, qint64(n - pos));
-            if (geschrieben <= 0) {
-                const QString grund = geraet.errorString();
-                throw TFehler(geschrieben < 0 && !grund.isEmpty() &&
-                                      grund != QLatin1String("Unknown error")
-                                  ? grund
-                                  : QStringLiteral("Disk full"));
-            }
-            pos += size_t(geschrieben);
-        }
-    }
-
-    static constexpr size_t groesse = size_t(1) << 20;
-    QIODevice& geraet;
-    std::unique_ptr<char[]> puffer;
-    size_t belegt = 0;
-};
-
-// Reads from a byte range and checks every length against what is left.
-class TLeser {
-public:
-    explicit TLeser(QByteArrayView b) : p(b.data()), ende(b.data() + b.size()) {}
-
-    qsizetype rest() const { return ende - p; }
-    int32_t int32() { return roh<int32_t>(); }
-    uint16_t uint16() { return roh<uint16_t>(); }
-    double dbl() { return std::bit_cast<double>(roh<uint64_t>()); }
-
-    // A count of entries of at least `mindest` bytes each.
-    uint32_t anzahl(qsizetype mindest) {
-        const int32_t n = int32();
-        if (n < 0 || n > rest() / mindest)
-            leseFehler();
-        return uint32_t(n);
-    }
-    void text(TText& feld) {
-        const int32_t n = int32();
-        if (n < 0 || n > rest() / 2)
-            leseFehler();
-        auto* puffer = static_cast<char16_t*>(std::calloc(size_t(n) + 1, sizeof(char16_t)));
-        if (!puffer)
-            throw std::bad_alloc();
-        kopiere(puffer, n);
-        feld = puffer;
-    }
-    QString text() {
-        const int32_t n = int32();
-        if (n < 0 || n > rest() / 2)
-            leseFehler();
-        QString s(n, Qt::Uninitialized);
-        kopiere(reinterpret_cast<char16_t*>(s.data()), n);
-        return s;
-    }
-
-private:
-    template <class T> T roh() {
-        if (rest() < qsizetype(sizeof(T)))
-            leseFehler();
-        T w;
-        std::memcpy(&w, p, sizeof w);
-        p += sizeof w;
-        return qFromLittleEndian(w);
-    }
-    void kopiere(char16_t* ziel, int32_t n) {
-        if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(ziel, p, size_t(n) * 2);
-            p += qsizetype(n) * 2;
-        } else {
-            for (int32_t i = 0; i < n; ++i)
-                ziel[i] = roh<uint16_t>();
-        }
-    }
-
-    const char* p;
-    const char* ende;
-};
 
 void schreibeAlles(const TDaten& daten, TSchreiber& s) {
     s.int32(int32_t(daten.anzahlZutaten()));
@@ -197,6 +83,7 @@ void schreibeAlles(const TDaten& daten, TSchreiber& s) {
         s.dbl(daten.GetGruppeMwst(nr));
         s.dbl(daten.GetGruppeWE(nr));
     }
+    daten.erweiterung.schreibe(s);
     s.leeren();
 }
 
@@ -288,11 +175,14 @@ void LeseDaten(TDaten& daten, QByteArrayView bytes) {
             gruppen.SetGruppeMwst(nr, l.dbl());
             gruppen.SetGruppeWE(nr, l.dbl());
         }
+        TErweiterung erweiterung =
+            TErweiterung::lese(l.restBytes(), neu.zutats.count, neu.rezepte.count);
         daten.FreeZutats();
         daten.FreeRezepte();
         daten.zutats.TakeOver(neu.zutats);
         daten.rezepte.TakeOver(neu.rezepte);
         daten.gruppen = std::move(gruppen);
+        daten.erweiterung = std::move(erweiterung);
     } catch (...) {
         daten.azutat = altZeile;
         daten.averkauf = altVerkauf;
@@ -354,6 +244,9 @@ TDateiErgebnis LoadOptionsFile(TDaten& daten, const QString& fname) {
     }
     try {
         LeseDaten(daten, bytes);
+    } catch (const TNeuereErweiterung& f) {
+        return TDateiErgebnis::Fehler(
+            Art::fehler, f.meldung(QStringLiteral("„%1“").arg(QFileInfo(fname).fileName())));
     } catch (const TFehler& f) {
         return TDateiErgebnis::Fehler(Art::fehler, f.meldung());
     }

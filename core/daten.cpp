@@ -64,6 +64,12 @@ void TDaten::FreeRezepte() {
     rezepte.Clear();
 }
 
+void TDaten::Leeren() {
+    FreeRezepte();
+    FreeZutats();
+    erweiterung.datensaetzeGeleert();
+}
+
 TDynaArray* TDaten::NeueZeilen() {
     return new TDynaArray(sizeof(TRezeptZutat), cursorvariable(azutat));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/dynaarray.h"
+#include "core/erweiterung.h"
 #include "core/gruppen.h"
 #include "core/records.h"
 
@@ -29,6 +30,7 @@ public:
     TDynaArray zutats; // of TZutat
     TZutat* azutats = nullptr;
     TGruppenTabelle gruppen;
+    TErweiterung erweiterung; // every capability beyond the first three sections
 
     TDaten();
     ~TDaten();
@@ -41,6 +43,9 @@ public:
     void FreeARezept();
     void FreeZutats();
     void FreeRezepte();
+    // Removes all ingredients and recipes for a new document; the group table and the
+    // master data of the extension stay.
+    void Leeren();
 
     // Appends a zero-filled recipe with its two empty arrays; arezept points at it.
     TRezept* NeuesRezept();

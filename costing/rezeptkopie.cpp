@@ -22,5 +22,13 @@ bool RezeptLoeschen(TDaten& daten, int nr) {
     daten.rezepte.GetObject(uint32_t(nr));
     daten.FreeARezept();
     daten.rezepte.Delete(nr);
+    daten.erweiterung.rezeptEntfernt(uint32_t(nr));
     return true;
+}
+
+void KopieAnhaengen(TDaten& daten, int von, const TRezeptForm& form) {
+    const uint32_t nach = daten.anzahlRezepte();
+    RezeptAnhaengen(daten, form);
+    if (gueltig(daten, von))
+        daten.erweiterung.rezeptKopiert(uint32_t(von), nach);
 }

@@ -13,3 +13,5 @@ bool FuelleKopie(TRezeptForm& form, const TDaten& daten, int nr);
 // Releases the texts, lines and sales of the recipe at position nr and removes it;
 // the recipes behind it move up. False when there is no such recipe.
 bool RezeptLoeschen(TDaten& daten, int nr);
+// Appends the confirmed copy of recipe `von`; what the extension holds for `von` follows.
+void KopieAnhaengen(TDaten& daten, int von, const TRezeptForm& form);

@@ -96,6 +96,7 @@ TZutatLoeschen LoescheZutat(TDaten& daten, int nr) {
     daten.zutats.GetObject(uint32_t(nr));
     daten.FreeAZutats();
     daten.zutats.Delete(nr);
+    daten.erweiterung.zutatEntfernt(uint32_t(nr));
     return TZutatLoeschen::moeglich;
 }
 

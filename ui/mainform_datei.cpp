@@ -166,8 +166,7 @@ void TMainForm::Neu1Click() {
                                       "anfangen?"),
                        QStringLiteral("Neue Datei"), TSymbol::fehler) != TAntwort::ja)
         return;
-    daten.FreeRezepte();
-    daten.FreeZutats();
+    daten.Leeren();
     ListRezepte();
     FillAuswertung();
     daten.afilename.clear();

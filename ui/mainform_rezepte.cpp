@@ -80,7 +80,7 @@ void TMainForm::RezeptKopieBtnClick() {
     if (melder().modal(*RezeptForm) != QDialog::Accepted)
         return;
     const int kopie = int(daten.anzahlRezepte());
-    RezeptAnhaengen(daten, RezeptForm->form());
+    KopieAnhaengen(daten, *nr, RezeptForm->form());
     rezepteGeaendert(kopie);
 }
 

@@ -4,6 +4,7 @@
 #include "core/fehler.h"
 #include "core/melder.h"
 #include "costing/meldungen.h"
+#include "costing/preisverlauf.h"
 #include "costing/zutatkatalog.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
@@ -43,7 +44,7 @@ void TMainForm::NewZutatBtnClick() {
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const int nr = int(daten.anzahlZutaten());
-    ZutatHinzufuegen(daten, ZutatForm->werte());
+    ZutatAnlegen(daten, ZutatForm->werte());
     zutatenGeaendert(nr);
 }
 
@@ -53,9 +54,10 @@ void TMainForm::ZutatEditBtnClick() {
         return;
     // The drop-down lists stay those of the last new ingredient.
     ZutatForm->fuelleAus(ZutatWerte(daten.zutat(uint32_t(*nr))));
+    ZutatForm->setzeVerlauf([this, zutat = uint32_t(*nr)] { zeigePreisverlauf(zutat); });
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
-    ZutatErsetzen(daten, *nr, ZutatForm->werte());
+    ZutatAendern(daten, *nr, ZutatForm->werte());
     zutatenGeaendert(nr);
 }
 

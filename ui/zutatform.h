@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "costing/zutatkatalog.h"
 #include "ui/dialogbasis.h"
 
@@ -31,12 +33,19 @@ public:
     QComboBox* EinheitCombo;
     TZahlFeld* MengeEd;
     TZahlFeld* PreisEd;
+    QPushButton* VerlaufBtn; // "Preisverlauf...", for an ingredient that exists
     QPushButton* OKBtn;
 
+    // What "Preisverlauf..." shows; without one (a new ingredient) the button is off.
+    void setzeVerlauf(std::function<void()> zeigen);
     void OKBtnClick();
+    void VerlaufBtnClick();
 
 protected:
     void showEvent(QShowEvent* e) override;
+
+private:
+    std::function<void()> verlauf;
 };
 
 } // namespace fenster

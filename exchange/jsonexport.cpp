@@ -145,6 +145,27 @@ void schreibeGruppen(const TDaten& daten, TJsonAusgabe& aus) {
     aus.ortText.clear();
 }
 
+// The sections of the extension block that this program does not know, byte for byte.
+void schreibeFremde(const TDaten& daten, TJsonAusgabe& aus) {
+    const auto& fremde = daten.erweiterung.fremde;
+    if (fremde.empty())
+        return;
+    aus.schluessel(n::oben[n::erweiterung]);
+    aus.listeAnfang();
+    for (const TFremderAbschnitt& f : fremde) {
+        aus.objektAnfang();
+        aus.schluessel(n::abschnitt[0]);
+        aus.text(TagText(f.tag));
+        aus.schluessel(n::abschnitt[1]);
+        aus.ganzzahl(f.bezug);
+        aus.schluessel(n::abschnitt[2]);
+        aus.bytes(f.inhalt);
+        aus.objektEnde();
+        aus.leeren();
+    }
+    aus.listeEnde();
+}
+
 } // namespace
 
 void SchreibeJson(const TDaten& daten, QIODevice& geraet) {
@@ -160,6 +181,7 @@ void SchreibeJson(const TDaten& daten, QIODevice& geraet) {
     schreibeRezepte(daten, aus);
     aus.schluessel(n::oben[n::gruppen]);
     schreibeGruppen(daten, aus);
+    schreibeFremde(daten, aus);
     aus.ort = {};
     schreibeWeitere(daten, aus);
     aus.objektEnde();

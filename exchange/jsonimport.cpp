@@ -216,8 +216,9 @@ struct TMeldungen {
 
 // A section of the extension block that this program does not know, as read.
 struct TAbschnittJson {
-    QByteArray tag;
-    bool mitTag = false;
+    std::optional<TAbschnittTag> tag; // when it is one
+    qsizetype tagStelle = 0;
+    QString tagPfad;
     uint32_t bezug = 0;
     QByteArray daten;
 };
@@ -711,11 +712,8 @@ private:
         }
         case TArt::abschnitt:
             if (k == 0) {
-                if (const auto s = ganzerText(typ, t)) {
-                    abschnitt.tag = s->toUtf8();
-                    abschnitt.mitTag = true;
+                if (const auto s = ganzerText(typ, t))
                     pruefeTag(*s);
-                }
             } else if (k == 1) {
                 ganzzahl(abschnitt.bezug, typ, t, 0, uint32Max);
             } else if (typ != TTyp::text) {
@@ -976,7 +974,6 @@ private:
     std::vector<TRezept> rezepte;
     std::vector<TRezeptZutat> zeilen;
     std::vector<TVerkauf> verkaeufe;
-    std::vector<TAbschnittJson> abschnitte;
     bool zutatenGelesen = false;
     std::vector<TZeilenPruefung> offeneZeilen;
 
@@ -987,10 +984,53 @@ private:
     uint64_t obenWeitereGesehen = 0;
 };
 
-void TEinleser::pruefeTag(const QString&) {}
+// A section this program does not know has a tag of four printable ASCII characters
+// that is not the end mark; the tag of a known section would make its content read as
+// that section's.
+void TEinleser::pruefeTag(const QString& text) {
+    abschnitt.tagStelle = hier();
+    abschnitt.tagPfad = wertPfad();
+    const bool druckbar = text.size() == 4 && std::all_of(text.begin(), text.end(), [](QChar c) {
+                              return c.unicode() >= 0x21 && c.unicode() <= 0x7e;
+                          });
+    if (!druckbar) {
+        meldeFehler(hier(), wertPfad(),
+                    QStringLiteral("\"%1\" ist kein Kennzeichen aus vier druckbaren ASCII-Zeichen")
+                        .arg(text));
+        return;
+    }
+    const QByteArray latin = text.toLatin1();
+    TAbschnittTag tag;
+    std::copy(latin.begin(), latin.end(), tag.begin());
+    if (tag == AbschnittTag("ENDE")) {
+        meldeFehler(hier(), wertPfad(),
+                    QStringLiteral("ENDE ist das Kennzeichen des Abschlusses, kein Abschnitt"));
+    } else if (const TAbschnittArt* art = AbschnittArt(tag)) {
+        meldeFehler(hier(), wertPfad(),
+                    QStringLiteral("%1 ist der Abschnitt „%2“, den dieses Programm kennt; seine "
+                                   "Daten stehen unter eigenen Schlüsseln")
+                        .arg(text, art->name));
+    } else {
+        abschnitt.tag = tag;
+    }
+}
 
-void TEinleser::beendeAbschnitt(const TRahmen&) {
-    abschnitte.push_back(std::move(abschnitt));
+void TEinleser::beendeAbschnitt(const TRahmen& r) {
+    if (!(r.gesehen & 1u)) {
+        meldeFehler(r.anfang, pfadBis(rahmen.size()) + QStringLiteral("[%1].tag").arg(r.index),
+                    QStringLiteral("fehlt"));
+        return;
+    }
+    if (!abschnitt.tag)
+        return;
+    auto& fremde = daten.erweiterung.fremde;
+    if (std::any_of(fremde.begin(), fremde.end(),
+                    [&](const TFremderAbschnitt& f) { return f.tag == *abschnitt.tag; })) {
+        meldeFehler(abschnitt.tagStelle, abschnitt.tagPfad,
+                    QStringLiteral("Abschnitt %1 doppelt").arg(TagText(*abschnitt.tag)));
+        return;
+    }
+    fremde.push_back({*abschnitt.tag, abschnitt.bezug, std::move(abschnitt.daten)});
 }
 
 void TEinleser::abschluss() {

@@ -420,7 +420,7 @@ private:
     bool beende() {
         if (tiefe > 0) {
             if (--tiefe == 0)
-                wertUebersprungen();
+                wertUebersprungen(hier() + 1);
             return true;
         }
         const TRahmen r = rahmen.back();
@@ -433,9 +433,11 @@ private:
     }
 
     // The value that ends now was skipped: a registered key's value is kept for later.
-    void wertUebersprungen() {
+    // The parser reports the end of a container before it takes the bracket, and the end
+    // of any other value after it: `ende` is the offset after the value.
+    void wertUebersprungen(qsizetype ende) {
         if (weitererNaechster) {
-            weitere.back().ende = hier();
+            weitere.back().ende = ende;
             weitererNaechster = false;
         }
         ueberspringeNaechsten = false;
@@ -445,7 +447,7 @@ private:
         if (tiefe > 0)
             return true;
         if (ueberspringeNaechsten || weitererNaechster) {
-            wertUebersprungen();
+            wertUebersprungen(hier());
             return true;
         }
         if (rahmen.empty()) {
@@ -1109,8 +1111,9 @@ QStringList meldungen(const TMeldungen& m, QByteArrayView text) {
         bis = offset;
         zeilen[i] = zeile;
     }
+    // In the order of the text: checks that wait for the end come in their place.
     QStringList ergebnis;
-    for (size_t i = 0; i < m.liste.size(); ++i)
+    for (size_t i : folge)
         ergebnis.append(QStringLiteral("Zeile %1: %2").arg(zeilen[i]).arg(m.liste[i].text));
     if (m.anzahl > qsizetype(m.liste.size()))
         ergebnis.append(

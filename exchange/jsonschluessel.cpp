@@ -19,6 +19,19 @@ TEbenenRegister& register_(TJsonEbene ebene) {
     return ebenen[size_t(ebene)];
 }
 
+} // namespace
+
+// The keys of the capabilities in this library register themselves; naming each here
+// keeps its file in every program that links the library.
+extern const bool jsonPreisverlaufGemeldet;
+
+namespace {
+
+void alleGemeldet() {
+    if (!jsonPreisverlaufGemeldet)
+        throw std::logic_error("JSON-Schlüssel nicht gemeldet");
+}
+
 std::span<const std::string_view> eigeneNamen(TJsonEbene ebene) {
     switch (ebene) {
     case TJsonEbene::oben:
@@ -49,9 +62,11 @@ bool MeldeJsonSchluessel(TJsonSchluessel s) {
 }
 
 const std::vector<TJsonSchluessel>& JsonSchluessel(TJsonEbene ebene) {
+    alleGemeldet();
     return register_(ebene).schluessel;
 }
 
 const std::vector<std::string_view>& JsonSchluesselNamen(TJsonEbene ebene) {
+    alleGemeldet();
     return register_(ebene).namen;
 }

@@ -980,6 +980,8 @@ private:
     std::vector<TZeilenPruefung> offeneZeilen;
 
     std::vector<TWeitererWert> weitere;
+    std::vector<char> weitererText;
+    std::array<char, 16384> weitererSpeicher;
     std::vector<uint64_t> zutatWeitereGesehen;
     std::vector<uint64_t> rezeptWeitereGesehen;
     std::vector<TZeileGesehen> zeileWeitereGesehen;
@@ -1069,12 +1071,13 @@ void TEinleser::leseWeitere() {
 }
 
 void TEinleser::leseWeiteren(const TWeitererWert& w) {
+    // Most values are small: their copy and document live in buffers kept for all.
     const QByteArrayView teil = quelle.sliced(w.anfang, w.ende - w.anfang);
-    std::unique_ptr<char[]> puffer(new char[size_t(teil.size()) + 1]);
-    std::memcpy(puffer.get(), teil.data(), size_t(teil.size()));
-    puffer[size_t(teil.size())] = '\0';
-    rapidjson::Document dokument;
-    dokument.ParseInsitu<JsonLeseFlags>(puffer.get());
+    weitererText.assign(teil.begin(), teil.end());
+    weitererText.push_back('\0');
+    rapidjson::MemoryPoolAllocator<> speicher(weitererSpeicher.data(), weitererSpeicher.size());
+    rapidjson::Document dokument(&speicher);
+    dokument.ParseInsitu<JsonLeseFlags>(weitererText.data());
     if (dokument.HasParseError())
         return; // the whole text parsed, and so does each of its values
     TJsonLeser leser;
@@ -1083,6 +1086,8 @@ void TEinleser::leseWeiteren(const TWeitererWert& w) {
     JsonSchluessel(w.ebene)[w.schluessel].lese(daten, w.ort, TJsonWert{dokument, wurzel}, leser);
     for (auto [liste, ziel] :
          {std::pair{&leser.fehlerListe(), &fehler}, std::pair{&leser.warnungListe(), &warnungen}}) {
+        if (liste->empty())
+            continue;
         std::vector<TGesuchterOrt> orte;
         for (const auto& m : *liste)
             orte.push_back({m.pfad, m.vorkommen});

@@ -8,6 +8,7 @@
 #include "exchange/jsonnamen.h"
 #include "exchange/jsonschluessel.h"
 #include "exchange/jsonstellen.h"
+#include "exchange/jsonstrom.h"
 #include "exchange/jsonzahlen.h"
 
 #include <QDate>
@@ -23,75 +24,6 @@
 namespace {
 
 namespace n = jsonnamen;
-
-QString syntaxGrund(rapidjson::ParseErrorCode code) {
-    using namespace rapidjson;
-    switch (code) {
-    case kParseErrorDocumentEmpty:
-        return QStringLiteral("Der Text ist leer");
-    case kParseErrorDocumentRootNotSingular:
-        return QStringLiteral("Nach dem Ende des Dokuments folgt noch etwas");
-    case kParseErrorValueInvalid:
-        return QStringLiteral("Ungültiger Wert");
-    case kParseErrorObjectMissName:
-        return QStringLiteral("Schlüssel in Anführungszeichen erwartet");
-    case kParseErrorObjectMissColon:
-        return QStringLiteral("Doppelpunkt erwartet");
-    case kParseErrorObjectMissCommaOrCurlyBracket:
-        return QStringLiteral("Komma oder } erwartet");
-    case kParseErrorArrayMissCommaOrSquareBracket:
-        return QStringLiteral("Komma oder ] erwartet");
-    case kParseErrorStringUnicodeEscapeInvalidHex:
-        return QStringLiteral("Ungültige \\u-Folge");
-    case kParseErrorStringUnicodeSurrogateInvalid:
-        return QStringLiteral("Einzelnes Ersatzzeichen (Surrogat) in einer \\u-Folge");
-    case kParseErrorStringEscapeInvalid:
-        return QStringLiteral("Ungültige Escape-Folge oder Steuerzeichen in einem Text");
-    case kParseErrorStringMissQuotationMark:
-        return QStringLiteral("Schließendes Anführungszeichen fehlt");
-    case kParseErrorStringInvalidEncoding:
-        return QStringLiteral("Kein gültiges UTF-8");
-    case kParseErrorNumberTooBig:
-        return QStringLiteral("Zahl zu groß");
-    case kParseErrorNumberMissFraction:
-        return QStringLiteral("Nachkommastellen fehlen");
-    case kParseErrorNumberMissExponent:
-        return QStringLiteral("Exponent fehlt");
-    default:
-        return QStringLiteral("Syntaxfehler");
-    }
-}
-
-// The text read with the offset the parser stands at, for the places of messages. The
-// parser must not copy it (rapidjson's own string stream it would).
-class TZaehlStrom {
-public:
-    using Ch = char;
-    TZaehlStrom(const char* a, const char* e) : anfang(a), pos(a), ende(e) {}
-    Ch Peek() const { return pos < ende ? *pos : '\0'; }
-    Ch Take() { return pos < ende ? *pos++ : '\0'; }
-    size_t Tell() const { return size_t(pos - anfang); }
-    Ch* PutBegin() { return nullptr; }
-    void Put(Ch) {}
-    void Flush() {}
-    size_t PutEnd(Ch*) { return 0; }
-
-    // Whitespace between tokens, most of an indented text, without a call per byte.
-    void ueberspringeLeer() {
-        while (pos < ende && (*pos == ' ' || *pos == '\n' || *pos == '\r' || *pos == '\t'))
-            ++pos;
-    }
-
-private:
-    const char* anfang;
-    const char* pos;
-    const char* ende;
-};
-
-// Found by argument-dependent lookup in place of the byte-wise default.
-[[maybe_unused]] void SkipWhitespace(TZaehlStrom& strom) {
-    strom.ueberspringeLeer();
-}
 
 constexpr int64_t int32Min = std::numeric_limits<int32_t>::min();
 constexpr int64_t int32Max = std::numeric_limits<int32_t>::max();
@@ -246,7 +178,7 @@ struct TRahmen {
 
 class TEinleser : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, TEinleser> {
 public:
-    TEinleser(QByteArrayView t, TZaehlStrom& s, TDaten& d) : quelle(t), strom(s), daten(d) {}
+    TEinleser(QByteArrayView t, TJsonStrom& s, TDaten& d) : quelle(t), strom(s), daten(d) {}
 
     ~TEinleser() {
         for (TZutat& z : zutaten)
@@ -955,7 +887,7 @@ private:
     };
 
     QByteArrayView quelle;
-    TZaehlStrom& strom;
+    TJsonStrom& strom;
     TDaten& daten;
     std::vector<TRahmen> rahmen;
     int tiefe = 0; // > 0 while a value is skipped
@@ -1133,9 +1065,7 @@ TJsonImport LeseJson(QByteArrayView text) {
     // A byte-order mark that some editors write is skipped.
     const qsizetype anfang = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     auto daten = std::make_unique<TDaten>();
-    TZaehlStrom strom(text.data(), text.data() + text.size());
-    for (qsizetype i = 0; i < anfang; ++i)
-        strom.Take();
+    TJsonStrom strom(text.data(), text.data() + anfang, text.data() + text.size());
     TEinleser einleser(text, strom, *daten);
     rapidjson::Reader reader;
     constexpr unsigned flags = rapidjson::kParseNumbersAsStringsFlag |
@@ -1151,7 +1081,7 @@ TJsonImport LeseJson(QByteArrayView text) {
         const qsizetype offset = durchNull ? nullStelle : qsizetype(r.Offset());
         const TTextStelle s = StelleVon(text, offset);
         const QString grund =
-            durchNull ? QStringLiteral("Nullbyte im Text") : syntaxGrund(r.Code());
+            durchNull ? QStringLiteral("Nullbyte im Text") : JsonSyntaxFehler(r.Code());
         ergebnis.fehler.append(
             QStringLiteral("Zeile %1, Spalte %2: %3").arg(s.zeile).arg(s.spalte).arg(grund));
         ergebnis.fehlerAnzahl = 1;

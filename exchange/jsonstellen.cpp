@@ -1,6 +1,7 @@
 #include "exchange/jsonstellen.h"
 
 #include "exchange/jsonbibliothek.h"
+#include "exchange/jsonstrom.h"
 
 #include <algorithm>
 #include <string>
@@ -26,25 +27,6 @@ TTextStelle StelleVon(QByteArrayView text, qsizetype offset) {
 
 namespace {
 
-// A stream that the parser does not copy, so that the handler sees where it stands.
-class TZaehlStrom {
-public:
-    using Ch = char;
-    TZaehlStrom(const char* a, const char* p, const char* e) : anfang(a), pos(p), ende(e) {}
-    Ch Peek() const { return pos < ende ? *pos : '\0'; }
-    Ch Take() { return pos < ende ? *pos++ : '\0'; }
-    size_t Tell() const { return size_t(pos - anfang); }
-    Ch* PutBegin() { return nullptr; }
-    void Put(Ch) {}
-    void Flush() {}
-    size_t PutEnd(Ch*) { return 0; }
-
-private:
-    const char* anfang;
-    const char* pos;
-    const char* ende;
-};
-
 struct TGesucht {
     uint32_t gesehen = 0;
     std::vector<size_t> orte; // indices into the request
@@ -52,7 +34,7 @@ struct TGesucht {
 
 class TSucher : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, TSucher> {
 public:
-    TSucher(const TZaehlStrom& s, const std::vector<TGesuchterOrt>& o, std::vector<qsizetype>& g,
+    TSucher(const TJsonStrom& s, const std::vector<TGesuchterOrt>& o, std::vector<qsizetype>& g,
             std::string w)
         : strom(s), orte(o), gefunden(g), wurzel(std::move(w)) {
         for (size_t i = 0; i < orte.size(); ++i)
@@ -119,7 +101,7 @@ private:
                 gefunden[i] = qsizetype(strom.Tell());
     }
 
-    const TZaehlStrom& strom;
+    const TJsonStrom& strom;
     const std::vector<TGesuchterOrt>& orte;
     std::vector<qsizetype>& gefunden;
     std::unordered_map<std::string, TGesucht> gesucht;
@@ -148,7 +130,7 @@ std::vector<qsizetype> SucheOrte(QByteArrayView text, qsizetype anfang,
             alle.push_back({p, 1});
         }
     std::vector<qsizetype> gefunden(alle.size(), -1);
-    TZaehlStrom strom(text.data(), text.data() + anfang, text.data() + text.size());
+    TJsonStrom strom(text.data(), text.data() + anfang, text.data() + text.size());
     TSucher sucher(strom, alle, gefunden, wurzel.toStdString());
     rapidjson::Reader reader;
     reader.Parse<rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseIterativeFlag>(strom,
@@ -167,4 +149,42 @@ std::vector<qsizetype> SucheOrte(QByteArrayView text, qsizetype anfang,
             ergebnis[i] = anfang;
     }
     return ergebnis;
+}
+
+QString JsonSyntaxFehler(int code) {
+    using namespace rapidjson;
+    switch (ParseErrorCode(code)) {
+    case kParseErrorDocumentEmpty:
+        return QStringLiteral("Der Text ist leer");
+    case kParseErrorDocumentRootNotSingular:
+        return QStringLiteral("Nach dem Ende des Dokuments folgt noch etwas");
+    case kParseErrorValueInvalid:
+        return QStringLiteral("Ungültiger Wert");
+    case kParseErrorObjectMissName:
+        return QStringLiteral("Schlüssel in Anführungszeichen erwartet");
+    case kParseErrorObjectMissColon:
+        return QStringLiteral("Doppelpunkt erwartet");
+    case kParseErrorObjectMissCommaOrCurlyBracket:
+        return QStringLiteral("Komma oder } erwartet");
+    case kParseErrorArrayMissCommaOrSquareBracket:
+        return QStringLiteral("Komma oder ] erwartet");
+    case kParseErrorStringUnicodeEscapeInvalidHex:
+        return QStringLiteral("Ungültige \\u-Folge");
+    case kParseErrorStringUnicodeSurrogateInvalid:
+        return QStringLiteral("Einzelnes Ersatzzeichen (Surrogat) in einer \\u-Folge");
+    case kParseErrorStringEscapeInvalid:
+        return QStringLiteral("Ungültige Escape-Folge oder Steuerzeichen in einem Text");
+    case kParseErrorStringMissQuotationMark:
+        return QStringLiteral("Schließendes Anführungszeichen fehlt");
+    case kParseErrorStringInvalidEncoding:
+        return QStringLiteral("Kein gültiges UTF-8");
+    case kParseErrorNumberTooBig:
+        return QStringLiteral("Zahl zu groß");
+    case kParseErrorNumberMissFraction:
+        return QStringLiteral("Nachkommastellen fehlen");
+    case kParseErrorNumberMissExponent:
+        return QStringLiteral("Exponent fehlt");
+    default:
+        return QStringLiteral("Syntaxfehler");
+    }
 }

@@ -28,3 +28,6 @@ struct TGesuchterOrt {
 std::vector<qsizetype> SucheOrte(QByteArrayView text, qsizetype anfang,
                                  const std::vector<TGesuchterOrt>& orte,
                                  const QString& wurzel = {});
+
+// The reason of a syntax error, from the parser's error code.
+QString JsonSyntaxFehler(int code);

@@ -30,6 +30,10 @@ public:
     virtual void meldung(const QString& text, const QString& titel, TSymbol symbol) = 0;
     // A question with Yes, No and Cancel.
     virtual TAntwort frage(const QString& text, const QString& titel, TSymbol symbol) = 0;
+    // A question with Yes and No only, No the default: for a step that cannot be undone.
+    virtual TAntwort frageJaNein(const QString& text, const QString& titel, TSymbol symbol) {
+        return frage(text, titel, symbol);
+    }
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> dateiOeffnen(const TDateiDialog&) { return std::nullopt; }
     virtual std::optional<QString> dateiSpeichern(const TDateiDialog&) { return std::nullopt; }

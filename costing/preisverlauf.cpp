@@ -262,5 +262,8 @@ const TPreiseintrag* StandAm(const std::vector<TPreiseintrag>& e, QDate tag) {
     for (const TPreiseintrag& x : e)
         if (x.datum <= grenze && (!gefunden || x.datum >= gefunden->datum))
             gefunden = &x;
+    // What an ingredient had before its history began held on every earlier day.
+    if (!gefunden && !e.empty() && e.front().quelle == TPreisquelle::bestand)
+        gefunden = &e.front();
     return gefunden;
 }

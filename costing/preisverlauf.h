@@ -86,7 +86,8 @@ TZutat& ZutatAnlegen(TDaten& d, const TZutatWerte& werte);
 bool ZutatAendern(TDaten& d, int nr, const TZutatWerte& werte);
 
 // The entry in force at the end of day `tag`: the last of those dated on or before it
-// (in list order for the same day); null when there is none.
+// (in list order for the same day). A first entry "Bestand" holds the values from before
+// the history began, so it is in force on every earlier day too. Null when none is.
 const TPreiseintrag* StandAm(const std::vector<TPreiseintrag>& e, QDate tag);
 // JJJJMMTT of a date and back; an invalid JJJJMMTT gives an invalid date.
 int32_t DatumZahl(QDate d);

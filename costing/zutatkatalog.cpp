@@ -81,6 +81,37 @@ TZutatLoeschen PruefeZutatLoeschen(const TDaten& daten, int nr) {
     return TZutatLoeschen::moeglich;
 }
 
+QStringList RezepteMitZutat(const TDaten& daten, int nr) {
+    QStringList namen;
+    for (uint32_t i = 0; i < daten.anzahlRezepte(); ++i) {
+        const TRezept& r = daten.rezept(i);
+        if (!r.zutaten)
+            continue;
+        for (const auto* l = r.zutaten->begin<TRezeptZutat>(); l != r.zutaten->end<TRezeptZutat>();
+             ++l)
+            if (l->zutatnr == nr) {
+                namen << Text(r.name);
+                break;
+            }
+    }
+    return namen;
+}
+
+QString ZutatLoeschenText(const TDaten& daten, int nr, TZutatLoeschen ergebnis) {
+    const auto meldung = ZutatLoeschenMeldung(ergebnis);
+    if (!meldung)
+        return {};
+    QString text = meldung->text.toString();
+    if (ergebnis != TZutatLoeschen::benutzt)
+        return text;
+    constexpr qsizetype hoechstens = 10;
+    const QStringList namen = RezepteMitZutat(daten, nr);
+    text += QStringLiteral(" Verwendet in: ") + namen.mid(0, hoechstens).join(QStringLiteral(", "));
+    if (namen.size() > hoechstens)
+        text += QStringLiteral(" und %1 weitere").arg(namen.size() - hoechstens);
+    return text + QLatin1Char('.');
+}
+
 TZutatLoeschen LoescheZutat(TDaten& daten, int nr) {
     const TZutatLoeschen pruefung = PruefeZutatLoeschen(daten, nr);
     if (pruefung != TZutatLoeschen::moeglich)

@@ -41,6 +41,12 @@ enum class TZutatLoeschen {
 std::optional<TMeldung> ZutatLoeschenMeldung(TZutatLoeschen ergebnis);
 // Whether the ingredient at nr may go: not while any line of any recipe uses it.
 TZutatLoeschen PruefeZutatLoeschen(const TDaten& daten, int nr);
+// The names of the recipes that use ingredient nr, each once, in the recipes' order.
+QStringList RezepteMitZutat(const TDaten& daten, int nr);
+// The text of the refusal: for a used ingredient the message with the recipes that use
+// it ("Verwendet in: A, B." — at most ten names, then "und N weitere"), else the text of
+// ZutatLoeschenMeldung.
+QString ZutatLoeschenText(const TDaten& daten, int nr, TZutatLoeschen ergebnis);
 // Tests again and, when allowed, removes the ingredient with its texts; every line
 // naming a later ingredient is renumbered so that it still names the same one.
 TZutatLoeschen LoescheZutat(TDaten& daten, int nr);

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -93,7 +94,10 @@ template <class F> void fuerZeilen(QStringView text, F&& zeile) {
     }
 }
 
-void fuelle(TZutat& z, QStringView zeile, QString& puffer) {
+// Fills z from the line; false when its total price or quantity is missing or does not
+// read as a number (it is then 0).
+bool fuelle(TZutat& z, QStringView zeile, QString& puffer) {
+    int zahlen = 0;
     fuerFelder(zeile, [&](int nummer, QStringView roh) {
         const QStringView text = dekodiere(roh, puffer);
         switch (nummer) {
@@ -110,11 +114,12 @@ void fuelle(TZutat& z, QStringView zeile, QString& puffer) {
             CopyText(z.preisproeinheit, text);
             break;
         case 4:
-            z.preis = ZahlOder(text);
+        case 5: {
+            const std::optional<double> w = LiesZahl(text);
+            (nummer == 4 ? z.preis : z.menge) = w.value_or(0.0);
+            zahlen += w ? 1 : 0;
             break;
-        case 5:
-            z.menge = ZahlOder(text);
-            break;
+        }
         default:
             CopyText(z.einheit, text);
             return false;
@@ -125,6 +130,7 @@ void fuelle(TZutat& z, QStringView zeile, QString& puffer) {
     for (TText* feld : {&z.name, &z.lieferant, &z.zgruppe, &z.preisproeinheit, &z.einheit})
         if (!*feld)
             CopyText(*feld, {});
+    return zahlen == 2;
 }
 
 // Ingredients read but not yet in the catalogue; whatever is not handed over is released.
@@ -153,12 +159,16 @@ QStringList TeileZeile(QStringView zeile) {
     return felder;
 }
 
-qsizetype ImportiereZutaten(TDaten& daten, QByteArrayView bytes, bool ersteZeileUeberspringen) {
+qsizetype ImportiereZutaten(TDaten& daten, QByteArrayView bytes, bool ersteZeileUeberspringen,
+                            QList<qsizetype>* ohneZahlen) {
     const QString text = CsvText(bytes);
     TNeueZutaten neu;
     QString puffer;
     bool ueberspringen = ersteZeileUeberspringen;
+    qsizetype zeilennummer = 0;
+    QList<qsizetype> unlesbar;
     fuerZeilen(text, [&](QStringView zeile) {
+        ++zeilennummer;
         if (ueberspringen) {
             ueberspringen = false; // whatever the first line holds
             return;
@@ -166,7 +176,8 @@ qsizetype ImportiereZutaten(TDaten& daten, QByteArrayView bytes, bool ersteZeile
         if (zeile.isEmpty())
             return;
         neu.zutaten.push_back(TZutat{});
-        fuelle(neu.zutaten.back(), zeile, puffer);
+        if (!fuelle(neu.zutaten.back(), zeile, puffer))
+            unlesbar << zeilennummer;
     });
 
     const size_t anzahl = neu.zutaten.size();
@@ -179,10 +190,13 @@ qsizetype ImportiereZutaten(TDaten& daten, QByteArrayView bytes, bool ersteZeile
     neu.zutaten.clear(); // the catalogue owns the texts now
     for (uint32_t nr = daten.zutats.count - uint32_t(anzahl); nr < daten.zutats.count; ++nr)
         MerkeNeueZutat(daten, nr, TPreisquelle::csvImport);
+    if (ohneZahlen)
+        *ohneZahlen = std::move(unlesbar);
     return qsizetype(anzahl);
 }
 
-qsizetype ImportiereZutatenDatei(TDaten& daten, const QString& pfad, bool ersteZeileUeberspringen) {
+qsizetype ImportiereZutatenDatei(TDaten& daten, const QString& pfad, bool ersteZeileUeberspringen,
+                                 QList<qsizetype>* ohneZahlen) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         throw TNichtGeoeffnet();
@@ -190,5 +204,27 @@ qsizetype ImportiereZutatenDatei(TDaten& daten, const QString& pfad, bool ersteZ
     if (datei.error() != QFileDevice::NoError)
         throw TFehler(datei.errorString());
     datei.close();
-    return ImportiereZutaten(daten, bytes, ersteZeileUeberspringen);
+    return ImportiereZutaten(daten, bytes, ersteZeileUeberspringen, ohneZahlen);
+}
+
+QString ImportBericht(qsizetype anzahl, const QList<qsizetype>& ohneZahlen) {
+    QString text = anzahl == 1 ? QStringLiteral("Es wurde 1 Zutat importiert.")
+                               : QStringLiteral("Es wurden %1 Zutaten importiert.").arg(anzahl);
+    if (ohneZahlen.isEmpty())
+        return text;
+    constexpr qsizetype hoechstens = 20;
+    QStringList nummern;
+    for (qsizetype i = 0; i < std::min(hoechstens, ohneZahlen.size()); ++i)
+        nummern << QString::number(ohneZahlen[i]);
+    QString liste = nummern.join(QStringLiteral(", "));
+    if (ohneZahlen.size() > hoechstens)
+        liste += QStringLiteral(" und %1 weitere").arg(ohneZahlen.size() - hoechstens);
+    text +=
+        (ohneZahlen.size() == 1 ? QStringLiteral("\nIn Zeile %1 ließ sich der Gesamtpreis oder "
+                                                 "die Menge nicht als Zahl lesen; dort steht 0.")
+                                : QStringLiteral("\nIn den Zeilen %1 ließ sich der Gesamtpreis "
+                                                 "oder die Menge nicht als Zahl lesen; dort "
+                                                 "steht 0."))
+            .arg(liste);
+    return text;
 }

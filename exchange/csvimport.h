@@ -4,6 +4,7 @@
 #include "core/fehler.h"
 
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -31,8 +32,16 @@ QStringList TeileZeile(QStringView zeile);
 // Appends one ingredient per non-empty line to daten.zutats, in file order, after
 // reading the whole input; the first line is skipped when asked (and the input is not
 // empty). Returns the number of ingredients added. Nothing is added when it fails.
-qsizetype ImportiereZutaten(TDaten& daten, QByteArrayView bytes, bool ersteZeileUeberspringen);
+// `ohneZahlen`, when given, gets the numbers (from 1, the skipped line counted) of the
+// lines whose total price or quantity is missing or does not read as a number.
+qsizetype ImportiereZutaten(TDaten& daten, QByteArrayView bytes, bool ersteZeileUeberspringen,
+                            QList<qsizetype>* ohneZahlen = nullptr);
 
 // The same for a file; throws TNichtGeoeffnet when it cannot be opened and TFehler when
 // it cannot be read. The catalogue is then unchanged.
-qsizetype ImportiereZutatenDatei(TDaten& daten, const QString& pfad, bool ersteZeileUeberspringen);
+qsizetype ImportiereZutatenDatei(TDaten& daten, const QString& pfad, bool ersteZeileUeberspringen,
+                                 QList<qsizetype>* ohneZahlen = nullptr);
+
+// The message at the end of an import: how many ingredients were added, and the lines
+// whose figures read as 0 (at most twenty numbers, then "und N weitere").
+QString ImportBericht(qsizetype anzahl, const QList<qsizetype>& ohneZahlen);

@@ -8,6 +8,7 @@
 
 #include <QLocale>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -21,6 +22,19 @@ void setzeQuote(TVerkauf& v) {
 }
 
 } // namespace
+
+std::optional<int32_t> LiesPortionen(QStringView text) {
+    const std::optional<double> w = LiesZahl(text);
+    if (!w || *w < MinPortionen || *w > MaxPortionen || *w != std::trunc(*w))
+        return std::nullopt;
+    return int32_t(*w);
+}
+
+QString PortionenUngueltig() {
+    return QStringLiteral("Die verkauften Portionen müssen eine ganze Zahl von %1 bis %2 sein")
+        .arg(MinPortionen)
+        .arg(MaxPortionen);
+}
 
 TPortionsWert PortionsWert(const TDaten& d, const TRezept& r) {
     return {TatsNetto(r.vkbrutto, d.GetGruppeMwst(r.gruppe)), WareneinsatzProPortion(d, r)};

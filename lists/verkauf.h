@@ -6,10 +6,17 @@
 #include <QDate>
 
 #include <cstdint>
+#include <optional>
 
 // The range of the portions field of a sale.
 inline constexpr int32_t MinPortionen = 1;
 inline constexpr int32_t MaxPortionen = 100000000;
+
+// The portions a text names: a whole number in the range (written as the locale reads
+// numbers, so "12" and "12,0"), or nothing, also for "0", "-3", "2,5" and "".
+std::optional<int32_t> LiesPortionen(QStringView text);
+// Why a text was refused, with the range.
+QString PortionenUngueltig();
 
 // Records `portionen` sold portions of recipe r on `tag`, valued with today's prices:
 // merged into the recipe's record of that day, or appended as a new one. Throws TFehler

@@ -64,6 +64,13 @@ TAntwort TFensterMelder::frage(const QString& text, const QString& titel, TSymbo
     }
 }
 
+TAntwort TFensterMelder::frageJaNein(const QString& text, const QString& titel, TSymbol symbol) {
+    QMessageBox box(icon(symbol), titelOder(titel), text, QMessageBox::Yes | QMessageBox::No,
+                    elternfenster());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? TAntwort::ja : TAntwort::nein;
+}
+
 std::optional<QString> TFensterMelder::dateiOeffnen(const TDateiDialog& d) {
     QFileDialog dialog(elternfenster());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

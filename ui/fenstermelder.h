@@ -10,6 +10,7 @@ class TFensterMelder : public TMelder {
 public:
     void meldung(const QString& text, const QString& titel, TSymbol symbol) override;
     TAntwort frage(const QString& text, const QString& titel, TSymbol symbol) override;
+    TAntwort frageJaNein(const QString& text, const QString& titel, TSymbol symbol) override;
     std::optional<QString> dateiOeffnen(const TDateiDialog& d) override;
     std::optional<QString> dateiSpeichern(const TDateiDialog& d) override;
     int modal(QObject& dialog) override;

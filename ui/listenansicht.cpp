@@ -1,10 +1,42 @@
 #include "ui/listenansicht.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMetaMethod>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
+
+namespace {
+
+// Frames the current cell while the list has the focus. Styles such as Fusion draw the
+// focus only after a Tab, so a person moving with the arrow keys would not see where.
+class TFokusRahmen : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem o(option);
+        o.state &= ~QStyle::State_HasFocus; // the style's own frame would cover the row
+        QStyledItemDelegate::paint(p, o, index);
+        const auto* ansicht = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (!ansicht || !ansicht->hasFocus() || ansicht->currentIndex() != index)
+            return;
+        const bool gewaehlt = option.state & QStyle::State_Selected;
+        p->save();
+        p->setPen(QPen(option.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text),
+                       1, Qt::DotLine));
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        p->restore();
+    }
+};
+
+} // namespace
 
 TListenAnsicht::TListenAnsicht(const QString& name, QWidget* parent)
     : QTreeView(parent), daten(new TListenModell(this)) {
@@ -14,7 +46,7 @@ TListenAnsicht::TListenAnsicht(const QString& name, QWidget* parent)
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    setItemDelegate(new TFokusRahmen(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -135,4 +167,39 @@ void TListenAnsicht::rolleZu(qsizetype zeile, int abstand) {
     const int pixel = int(abstand * logicalDpiY() / 96.0 + 0.5);
     QScrollBar* leiste = verticalScrollBar();
     leiste->setValue(leiste->value() + r.top() - pixel);
+}
+
+void TListenAnsicht::keyPressEvent(QKeyEvent* e) {
+    const bool eingabe = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool entfernen = e->key() == Qt::Key_Delete;
+    if ((eingabe || entfernen) && e->modifiers() == Qt::NoModifier && state() != EditingState &&
+        currentIndex().isValid()) {
+        const QMetaMethod signal = QMetaMethod::fromSignal(
+            eingabe ? &TListenAnsicht::eingabeTaste : &TListenAnsicht::entfernenTaste);
+        if (isSignalConnected(signal)) {
+            e->accept();
+            if (eingabe)
+                Q_EMIT eingabeTaste();
+            else
+                Q_EMIT entfernenTaste();
+            return;
+        }
+    }
+    QTreeView::keyPressEvent(e);
+}
+
+QModelIndex TListenAnsicht::moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) {
+    const QModelIndex jetzt = currentIndex();
+    if ((aktion != MoveLeft && aktion != MoveRight) || !jetzt.isValid())
+        return QTreeView::moveCursor(aktion, tasten);
+    // The next shown column in the order the header shows them; the edge stays put.
+    const int schritt = aktion == MoveRight ? 1 : -1;
+    for (int v = header()->visualIndex(jetzt.column()) + schritt; v >= 0 && v < header()->count();
+         v += schritt) {
+        const int spalte = header()->logicalIndex(v);
+        if (!isColumnHidden(spalte)) {
+            return jetzt.siblingAtColumn(spalte);
+        }
+    }
+    return jetzt;
 }

@@ -8,7 +8,9 @@
 
 // A read-only report list: whole-row single selection that stays visible when the list
 // loses the focus, column widths from the list (0 hides a column), and header clicks
-// reported as column numbers when the list is sortable.
+// reported as column numbers when the list is sortable. The cell with the keyboard
+// focus is framed while the list has the focus, whatever the style draws; left and right
+// move it from column to column.
 class TListenAnsicht : public QTreeView {
     Q_OBJECT
 public:
@@ -45,8 +47,14 @@ Q_SIGNALS:
     void spalteGeklickt(int spalte);
     void zeileAktiviert(); // double click on a row
     void auswahlGeaendert();
+    // Return or Delete on a row; the list keeps the key for itself only while something
+    // is connected, else it goes on to the window (a dialog's default button).
+    void eingabeTaste();
+    void entfernenTaste();
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) override;
     // An edit of any cell of a row edits the row's editable cell.
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 

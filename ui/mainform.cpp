@@ -187,12 +187,20 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     verbindeCsv();
     verbindeDruck();
     verbindeExtras();
+    verbindeTastatur();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());
 
     Behandle([this] { FormCreate(); });
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Destroying the window hides its pages once more, when the data is gone. A field
+    // that still has the focus is left now, while the table it writes into is there.
+    for (TStammdatenSeite* seite : {ProduktSeite, DienstleistungSeite})
+        seite->disconnect(this);
+    if (QWidget* feld = focusWidget())
+        feld->clearFocus();
+}
 
 void TMainForm::baueMenue() {
     MainMenu1 = menuBar();
@@ -338,6 +346,7 @@ QWidget* TMainForm::baueVerkaeufe() {
     PortionEd = new TZahlFeld(0);
     PortionEd->setObjectName(QStringLiteral("PortionEd"));
     PortionEd->setzeBereich(1.0, 100000000.0);
+    PortionEd->setzeTextBleibt(true); // "Hinzufügen" refuses what is no whole count
     PortionEd->setAlignment(Qt::AlignRight);
     PortionEd->setzeWert(1);
     VerkaufBtn = Knopf("VerkaufBtn", QStringLiteral("Hinzufügen"), Symbol::doppelhaken());
@@ -537,6 +546,9 @@ void TMainForm::verbinde() {
         connect(feld, &QLineEdit::returnPressed, this, Sicher(this, beiWeiter));
     }
     connect(PageControl1, &QTabWidget::currentChanged, this, Sicher(this, &TMainForm::Datei1Click));
+    for (TStammdatenSeite* seite : {ProduktSeite, DienstleistungSeite})
+        connect(seite, &TStammdatenSeite::bearbeitet, this,
+                Sicher(this, &TMainForm::StammdatenBearbeitet));
 }
 
 } // namespace fenster

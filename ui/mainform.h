@@ -122,6 +122,9 @@ public:
     QLineEdit* GruppenEdit(int nr) const;
     TZahlFeld* MwstEdit(int nr) const;
     TZahlFeld* WeEdit(int nr) const;
+    // An edit of the table was finished: the lists show its rates and names (the
+    // working file is written with the next change of data, as before).
+    void StammdatenBearbeitet();
 
     // --- Tab "Zutaten" ---
     QPushButton* NewZutatBtn = nullptr;
@@ -337,11 +340,16 @@ private:
     void verbindeExtras();
     // The print commands of the window and of the recipe and amount dialogs.
     void verbindeDruck();
+    // Alt keys of the tabs' buttons, Return and Delete in the lists and the portions
+    // field (mainform_tastatur.cpp).
+    void verbindeTastatur();
     // "Kalkulation drucken" and "Rezept drucken" of both dialogs, with what they show.
     void RezeptPrintKalkBtnClick();
     void RezeptBitBtn6Click();
     void MengenPrintKalkBtnClick();
     void MengenBitBtn6Click();
+    // "Rezeptkarte drucken": the kitchen's card of what the recipe dialog shows.
+    void RezeptkarteBtnClick();
     // Shared, so that the header needs no printer type to destroy it.
     std::shared_ptr<QPrinter> drucker;
     // The recipe of the selected sales row; nothing, after the message, when no row is

@@ -77,14 +77,18 @@ void TMainForm::ImportBtnClick() {
     if (!pfad)
         return;
     letzteImportDatei = *pfad;
+    qsizetype anzahl = 0;
+    QList<qsizetype> ohneZahlen;
     try {
-        ImportiereZutatenDatei(daten, *pfad, DoNotImportColumnsCheck->isChecked());
+        anzahl =
+            ImportiereZutatenDatei(daten, *pfad, DoNotImportColumnsCheck->isChecked(), &ohneZahlen);
     } catch (const TNichtGeoeffnet& f) {
         melder().fehler(f.meldung() + QLatin1Char('.'));
         return;
     }
     ListRezepte();
     SaveZutaten();
+    melder().information(ImportBericht(anzahl, ohneZahlen));
 }
 
 } // namespace fenster

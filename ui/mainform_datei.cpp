@@ -107,7 +107,8 @@ void TMainForm::OeffneDokument(const QString& pfad) {
     if (QFileInfo::exists(pfad)) {
         const TDateiErgebnis ergebnis = LoadOptionsFile(daten, pfad);
         if (!ergebnis.ok())
-            throw TFehler(ergebnis.meldung);
+            throw TFehler(QStringLiteral("„%1“ kann nicht gelesen werden: %2")
+                              .arg(QFileInfo(pfad).fileName(), ergebnis.meldung));
         DatenGelesen();
     }
     daten.afilename = pfad;

@@ -5,6 +5,7 @@
 #include "core/melder.h"
 #include "exchange/print/druckauftrag.h"
 #include "exchange/print/rezeptdruck.h"
+#include "exchange/print/rezeptkarte.h"
 #include "ui/diagrammflaeche.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -37,6 +40,13 @@ void AufDrucker(QPrinter& drucker,
         throw TFehler(QStringLiteral("Es ist kein Drucker eingerichtet. Wählen Sie mit "
                                      "\"Drucker einrichten...\" einen Drucker oder eine "
                                      "PDF-Datei"));
+    // A file chosen once for every printout: the previous printout is not replaced unasked.
+    const QString datei = drucker.outputFileName();
+    if (!datei.isEmpty() && QFileInfo::exists(datei) &&
+        melder().frageJaNein(QStringLiteral("Die Datei %1 existiert bereits. Ersetzen?")
+                                 .arg(QDir::toNativeSeparators(datei)),
+                             QStringLiteral("Drucken"), TSymbol::frage) != TAntwort::ja)
+        return;
     // Into a file the sheet has no unprintable edge: the printout's own margins count
     // from the paper's edge, as in the PDF files of the command line.
     drucker.setFullPage(drucker.outputFormat() == QPrinter::PdfFormat);
@@ -56,6 +66,8 @@ void TMainForm::verbindeDruck() {
             Sicher(this, &TMainForm::RezeptPrintKalkBtnClick));
     connect(RezeptForm->RezeptDruckenBtn, &QPushButton::clicked, this,
             Sicher(this, &TMainForm::RezeptBitBtn6Click));
+    connect(RezeptForm->RezeptkarteDruckenBtn, &QPushButton::clicked, this,
+            Sicher(this, &TMainForm::RezeptkarteBtnClick));
     connect(CalcAmountsForm->KalkulationDruckenBtn, &QPushButton::clicked, this,
             Sicher(this, &TMainForm::MengenPrintKalkBtnClick));
     connect(CalcAmountsForm->RezeptDruckenBtn, &QPushButton::clicked, this,
@@ -127,6 +139,14 @@ void TMainForm::RezeptBitBtn6Click() {
     RezeptForm->RxSpinEdit2->normalisiere();
     AufDrucker(Drucker(), [this](QPrinter& p, const TAuftragsname& benenne) {
         DruckeRezept(p, RezeptForm->form(), benenne);
+    });
+}
+
+void TMainForm::RezeptkarteBtnClick() {
+    RezeptForm->RxSpinEdit1->normalisiere();
+    const QList<TRezeptkarte> karte = {Rezeptkarte(RezeptForm->form())};
+    AufDrucker(Drucker(), [&](QPrinter& p, const TAuftragsname& benenne) {
+        DruckeRezeptkarten(p, RezeptForm->form().name, karte, benenne);
     });
 }
 

@@ -74,6 +74,13 @@ void TMainForm::ListRezepte() {
     zeigeKostenhinweise();
 }
 
+void TMainForm::StammdatenBearbeitet() {
+    if (zerstoert)
+        return; // closing hides the page after the data was written and released
+    ListRezepte();
+    FillAuswertung(); // the simulation uses the rates, every row the names
+}
+
 void TMainForm::FilterComboChange() {
     ListRezepte();
 }

@@ -12,8 +12,6 @@
 #include <QCalendarWidget>
 #include <QPushButton>
 
-#include <cmath>
-
 namespace fenster {
 
 void TMainForm::verbindeVerkauf() {
@@ -46,10 +44,13 @@ void TMainForm::VerkaufBtnClick() {
     const auto nr = gewaehltesGericht();
     if (!nr)
         return;
-    // What leaving the field would do: a text out of range counts as its nearest bound.
-    PortionEd->normalisiere();
-    const auto portionen = int32_t(std::trunc(PortionEd->wert()));
-    ErfasseVerkauf(daten, daten.rezept(*nr), MonthCalendar1->selectedDate(), portionen);
+    // Only what was typed is booked, never a nearby number.
+    const auto portionen = LiesPortionen(PortionEd->text());
+    if (!portionen) {
+        melder().fehler(PortionenUngueltig() + QLatin1Char('.'), QStringLiteral("Hinzufügen"));
+        return;
+    }
+    ErfasseVerkauf(daten, daten.rezept(*nr), MonthCalendar1->selectedDate(), *portionen);
     PortionEd->setzeWert(1);
     verkaeufeGeaendert(int(*nr));
 }

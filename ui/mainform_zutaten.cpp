@@ -65,8 +65,9 @@ void TMainForm::DelZutatBtnClick() {
     const auto nr = gewaehlteZutat();
     if (!nr)
         return;
-    if (const auto meldung = ZutatLoeschenMeldung(PruefeZutatLoeschen(daten, *nr))) {
-        melder().fehler(meldung->text.toString(), meldung->titel.toString());
+    const TZutatLoeschen pruefung = PruefeZutatLoeschen(daten, *nr);
+    if (const auto meldung = ZutatLoeschenMeldung(pruefung)) {
+        melder().fehler(ZutatLoeschenText(daten, *nr, pruefung), meldung->titel.toString());
         return;
     }
     if (melder().frage(Meldung::ZutatLoeschenFrage.toString(), Meldung::TitelLoeschen.toString(),

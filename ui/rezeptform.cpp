@@ -122,6 +122,7 @@ void TRezeptForm::baueFelder() {
     OKBtn->setDefault(true);
     KalkulationDruckenBtn = knopf(QStringLiteral("Kalkulation drucken"), "KalkulationDruckenBtn");
     RezeptDruckenBtn = knopf(QStringLiteral("Rezept drucken"), "RezeptDruckenBtn");
+    RezeptkarteDruckenBtn = knopf(QStringLiteral("Rezeptkarte drucken"), "RezeptkarteDruckenBtn");
     CancelBtn = knopf(QStringLiteral("Cancel"), "CancelBtn");
 }
 
@@ -185,14 +186,31 @@ void TRezeptForm::baueLayout() {
     rechteSpalte->addLayout(bedarf);
     GroupBox1->setMinimumWidth(240);
 
-    setzeSpaltenUndKnoepfe(linkeSpalte, rechteSpalte,
-                           {OKBtn, KalkulationDruckenBtn, RezeptDruckenBtn, CancelBtn});
+    setzeSpaltenUndKnoepfe(
+        linkeSpalte, rechteSpalte,
+        {OKBtn, KalkulationDruckenBtn, RezeptDruckenBtn, RezeptkarteDruckenBtn, CancelBtn});
 
-    const QList<QWidget*> folge = {
-        NameEd,           RxSpinEdit1, ComboBox1, Memo1,   NewZutatBtn,   EditZutatBtn,
-        DelZutatBtn,      ListView2,   BitBtn3,   BitBtn4, FilenameEdit1, DurchsuchenBtn,
-        ZiegeBilderBtn,   RxSpinEdit2, BedarfEd,  BitBtn2, OKBtn,         KalkulationDruckenBtn,
-        RezeptDruckenBtn, CancelBtn};
+    const QList<QWidget*> folge = {NameEd,
+                                   RxSpinEdit1,
+                                   ComboBox1,
+                                   Memo1,
+                                   NewZutatBtn,
+                                   EditZutatBtn,
+                                   DelZutatBtn,
+                                   ListView2,
+                                   BitBtn3,
+                                   BitBtn4,
+                                   FilenameEdit1,
+                                   DurchsuchenBtn,
+                                   ZiegeBilderBtn,
+                                   RxSpinEdit2,
+                                   BedarfEd,
+                                   BitBtn2,
+                                   OKBtn,
+                                   KalkulationDruckenBtn,
+                                   RezeptDruckenBtn,
+                                   RezeptkarteDruckenBtn,
+                                   CancelBtn};
     for (qsizetype i = 1; i < folge.size(); ++i)
         setTabOrder(folge[i - 1], folge[i]);
 }

@@ -68,6 +68,7 @@ public:
     QPushButton* OKBtn;
     QPushButton* KalkulationDruckenBtn;
     QPushButton* RezeptDruckenBtn;
+    QPushButton* RezeptkarteDruckenBtn; // the kitchen's card, without prices
     QPushButton* CancelBtn;
 
     void RxSpinEdit1Change();

@@ -81,12 +81,21 @@ TStammdatenSeite::TStammdatenSeite(TGruppenTabelle& t, int ersteGruppe, QWidget*
             namen[size_t(i)] = name;
             mwstFelder[size_t(i)] = mwst;
             weFelder[size_t(i)] = we;
-            connect(name, &QLineEdit::textChanged, this,
-                    [this, nr](const QString& text) { tabelle.nameText(nr) = text; });
-            connect(mwst, &TZahlFeld::geaendert, this,
-                    [this, nr](const QString& text) { tabelle.mwstText(nr) = text; });
-            connect(we, &TZahlFeld::geaendert, this,
-                    [this, nr](const QString& text) { tabelle.weText(nr) = text; });
+            connect(name, &QLineEdit::textChanged, this, [this, nr](const QString& text) {
+                tabelle.nameText(nr) = text;
+                geaendert = geaendert || !zeigt;
+            });
+            connect(mwst, &TZahlFeld::geaendert, this, [this, nr](const QString& text) {
+                tabelle.mwstText(nr) = text;
+                geaendert = geaendert || !zeigt;
+            });
+            connect(we, &TZahlFeld::geaendert, this, [this, nr](const QString& text) {
+                tabelle.weText(nr) = text;
+                geaendert = geaendert || !zeigt;
+            });
+            connect(name, &QLineEdit::editingFinished, this, &TStammdatenSeite::fertig);
+            connect(mwst, &QAbstractSpinBox::editingFinished, this, &TStammdatenSeite::fertig);
+            connect(we, &QAbstractSpinBox::editingFinished, this, &TStammdatenSeite::fertig);
         }
         raster->setRowStretch(11, 1);
         aussen->addLayout(raster);
@@ -95,7 +104,20 @@ TStammdatenSeite::TStammdatenSeite(TGruppenTabelle& t, int ersteGruppe, QWidget*
     zeigeTabelle();
 }
 
+void TStammdatenSeite::fertig() {
+    if (!geaendert)
+        return;
+    geaendert = false;
+    Q_EMIT bearbeitet();
+}
+
+void TStammdatenSeite::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    fertig();
+}
+
 void TStammdatenSeite::zeigeTabelle() {
+    zeigt = true;
     for (int i = 0; i < zeilen; ++i) {
         const int nr = erste + i;
         // Copies: setting a field writes its text back into the table.
@@ -103,4 +125,5 @@ void TStammdatenSeite::zeigeTabelle() {
         mwstFelder[size_t(i)]->setzeText(QString(tabelle.mwstText(nr)));
         weFelder[size_t(i)]->setzeText(QString(tabelle.weText(nr)));
     }
+    zeigt = false;
 }

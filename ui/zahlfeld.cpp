@@ -2,11 +2,13 @@
 
 #include "core/zahlen.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 
 #include <algorithm>
+#include <limits>
 
 TZahlFeld::TZahlFeld(int stellen, QWidget* parent) : QAbstractSpinBox(parent), nachkomma(stellen) {
     setButtonSymbols(QAbstractSpinBox::NoButtons);
@@ -14,6 +16,26 @@ TZahlFeld::TZahlFeld(int stellen, QWidget* parent) : QAbstractSpinBox(parent), n
     setKeyboardTracking(true);
     lineEdit()->setText(ZahlFest(0.0, nachkomma));
     connect(lineEdit(), &QLineEdit::textChanged, this, &TZahlFeld::geaendert);
+    // Screen readers follow the value as they would a spin box's.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleValueChangeEvent e(this, wert());
+        QAccessible::updateAccessibility(&e);
+    });
+}
+
+double TZahlFeld::untergrenze() const {
+    return min.value_or(std::numeric_limits<double>::lowest());
+}
+
+double TZahlFeld::obergrenze() const {
+    return max.value_or(std::numeric_limits<double>::max());
+}
+
+void TZahlFeld::setzeWertVonAussen(double w) {
+    if (!isReadOnly())
+        setzeWert(w);
 }
 
 void TZahlFeld::setzeBereich(std::optional<double> neuMin, std::optional<double> neuMax) {
@@ -102,9 +124,14 @@ QValidator::State TZahlFeld::validate(QString& eingabe, int&) const {
     return QValidator::Acceptable;
 }
 
+bool TZahlFeld::behaeltWert() const {
+    const std::optional<double> w = LiesZahl(text());
+    return w && begrenzt(*w) == *w && LiesZahl(ZahlFest(*w, nachkomma)) == w;
+}
+
 void TZahlFeld::focusOutEvent(QFocusEvent* e) {
     QAbstractSpinBox::focusOutEvent(e);
-    if (!isReadOnly())
+    if (!isReadOnly() && (!textBleibt || behaeltWert()))
         normalisiere();
 }
 

@@ -5,15 +5,17 @@
 
 #include "core/daten.h"
 #include "costing/mengen.h"
+#include "costing/rezepteditor.h"
 #include "exchange/print/druckauftrag.h"
 #include "exchange/print/pdfdruck.h"
 #include "exchange/print/rezeptdruck.h"
+#include "exchange/print/rezeptkarte.h"
 
 #include <optional>
 
 namespace {
 
-enum class TWas { liste, auswertung, diagramm, kalkulation, rezeptblatt };
+enum class TWas { liste, auswertung, diagramm, kalkulation, rezeptblatt, rezeptkarte, rezeptbuch };
 
 QStringList RezeptOptionen() {
     return {QStringLiteral("rezept"), QStringLiteral("bedarfsmenge")};
@@ -32,6 +34,10 @@ QStringList EigeneOptionen(TWas was) {
     case TWas::kalkulation:
     case TWas::rezeptblatt:
         return RezeptOptionen();
+    case TWas::rezeptkarte:
+        return {QStringLiteral("rezept")};
+    case TWas::rezeptbuch:
+        return {QStringLiteral("filter")};
     }
     return {};
 }
@@ -64,9 +70,13 @@ TWas Was(const QString& name) {
         return TWas::kalkulation;
     if (name == QLatin1String("rezeptblatt"))
         return TWas::rezeptblatt;
+    if (name == QLatin1String("rezeptkarte"))
+        return TWas::rezeptkarte;
+    if (name == QLatin1String("rezeptbuch"))
+        return TWas::rezeptbuch;
     throw TNutzungsFehler(QStringLiteral("Unbekannte Druckausgabe %1 (zutaten, rezepte, "
-                                         "verkaeufe, auswertung, diagramm, kalkulation oder "
-                                         "rezeptblatt)")
+                                         "verkaeufe, auswertung, diagramm, kalkulation, "
+                                         "rezeptblatt, rezeptkarte oder rezeptbuch)")
                               .arg(name));
 }
 
@@ -104,8 +114,10 @@ int drucken(const TArgumente& a) {
         auswertung = AuswertungsWahl(a);
     if (was == TWas::diagramm)
         gruppe = int(a.ganzzahl(QStringLiteral("gruppe"), 0, AuswertungsZeilen - 1, 0));
-    if (was == TWas::kalkulation || was == TWas::rezeptblatt)
+    if (was == TWas::kalkulation || was == TWas::rezeptblatt || was == TWas::rezeptkarte)
         rezept = RezeptArgument(a);
+    if (was == TWas::rezeptbuch)
+        liste = ListenWahl(a, TListenArt::rezepte);
     const auto bedarf = a.wert(QStringLiteral("bedarfsmenge"));
 
     TDaten daten;
@@ -114,6 +126,7 @@ int drucken(const TArgumente& a) {
     TListe tabelle;
     TRezeptForm form;
     TCalcAmountsForm mengen;
+    QList<TRezeptkarte> karten;
     switch (was) {
     case TWas::liste:
         tabelle = Liste(daten, *liste);
@@ -132,7 +145,7 @@ int drucken(const TArgumente& a) {
         };
         break;
     case TWas::kalkulation:
-    case TWas::rezeptblatt:
+    case TWas::rezeptblatt: {
         FuelleRezeptDialog(form, daten, *rezept);
         const bool blatt = was == TWas::rezeptblatt;
         if (bedarf) {
@@ -148,6 +161,24 @@ int drucken(const TArgumente& a) {
         }
         break;
     }
+    case TWas::rezeptkarte:
+        FuelleRezeptDialog(form, daten, *rezept);
+        karten = {Rezeptkarte(form)};
+        drucke = [&](QPagedPaintDevice& d) { DruckeRezeptkarten(d, form.name, karten); };
+        break;
+    case TWas::rezeptbuch:
+        // The recipes of the filter in the order the recipe list shows them.
+        tabelle = Liste(daten, *liste);
+        for (qsizetype z = 0; z < tabelle.anzahlZeilen(); ++z)
+            if (const auto nr = tabelle.nr(z)) {
+                FuelleAusRezept(form, daten, daten.rezept(uint32_t(*nr)));
+                karten.append(Rezeptkarte(form));
+            }
+        drucke = [&](QPagedPaintDevice& d) {
+            DruckeRezeptkarten(d, QStringLiteral("Rezeptbuch"), karten);
+        };
+        break;
+    }
     SpeicherePdf(*pdf, quer, drucke);
     return 0;
 }
@@ -159,7 +190,9 @@ ORMISTO_BEFEHL({"drucken",
                 "druckt in eine PDF-Datei (A4, mit --quer im Querformat), was das Programm "
                 "druckt. WAS: zutaten, rezepte, verkaeufe (Optionen von liste), auswertung, "
                 "diagramm (Optionen von auswertung, dazu --gruppe G), kalkulation, rezeptblatt "
-                "(--rezept NR, mit --bedarfsmenge A das Blatt der Mengenberechnung)",
+                "(--rezept NR, mit --bedarfsmenge A das Blatt der Mengenberechnung), "
+                "rezeptkarte (--rezept NR: die Karte für die Küche, ohne Preise), rezeptbuch "
+                "(mit --filter K: jedes Rezept des Filters auf einer Karte je Seite)",
                 {QStringLiteral("quer"), QStringLiteral("umgekehrt"), QStringLiteral("simulation")},
                 AlleOptionen() << QStringLiteral("pdf"),
                 &drucken,

@@ -219,6 +219,15 @@ private Q_SLOTS:
         w.von = QDate(2024, 3, 1);
         w.schwelle = 4.9;
         QCOMPARE(Preisentwicklungsliste(d, w).anzahlZeilen(), 4);
+
+        // The values before the first recorded change held before it, whenever it came.
+        NeueZutat(d, QStringLiteral("Zimt"), 4, 1, QStringLiteral("kg"));
+        ZutatAendern(d, 3, werte("Zimt", 5, 1, "kg", ""));
+        w = {QDate(2024, 3, 1), QDate(2024, 3, 2), 5};
+        QCOMPARE(Preisentwicklungsliste(d, w).zeilen.front().mid(0, 5).join(u';'),
+                 QStringLiteral("Salz;Hof;1,0000;0,5000;-50,00"));
+        QCOMPARE(Preisentwicklungsliste(d, w).zeilen[1].mid(0, 5).join(u';'),
+                 QStringLiteral("Zimt;;4,0000;5,0000;25,00"));
     }
 };
 

@@ -123,6 +123,35 @@ private Q_SLOTS:
         QVERIFY(!ZutatLoeschenMeldung(TZutatLoeschen::moeglich));
     }
 
+    // The refusal names the recipes, each once, in their order, ten at most.
+    void verweigerungNenntRezepte() {
+        const TLocaleWahl l(QStringLiteral("de_DE"));
+        TDaten d;
+        NeueZutat(d, QStringLiteral("Mehl"), 1, 1);
+        NeueZutat(d, QStringLiteral("Ei"), 1, 1);
+        for (const char* name : {"Pfannkuchen", "Brot", "Kuchen", "Crêpes"}) {
+            TRezept& r = NeuesRezept(d, QString::fromUtf8(name));
+            if (qstrcmp(name, "Brot") != 0)
+                NeueZeile(r, 1, 1);
+            if (qstrcmp(name, "Kuchen") == 0)
+                NeueZeile(r, 1, 2); // twice in one recipe: named once
+        }
+        const QString text = ZutatLoeschenText(d, 1, PruefeZutatLoeschen(d, 1));
+        QCOMPARE(text, QStringLiteral("Diese Zutat kann nicht gelöscht werden, da die Zutat in "
+                                      "einem Rezept benutzt wird. Verwendet in: Pfannkuchen, "
+                                      "Kuchen, Crêpes."));
+        QCOMPARE(ZutatLoeschenText(d, 0, PruefeZutatLoeschen(d, 0)), QString());
+        QCOMPARE(ZutatLoeschenText(d, 7, TZutatLoeschen::fehlt),
+                 QStringLiteral("Sie müssen zuerst eine Zutat anklicken."));
+
+        for (int i = 0; i < 9; ++i)
+            NeueZeile(NeuesRezept(d, QStringLiteral("R%1").arg(i)), 1, 1);
+        QCOMPARE(RezepteMitZutat(d, 1).size(), 12);
+        QVERIFY(ZutatLoeschenText(d, 1, TZutatLoeschen::benutzt)
+                    .endsWith(QStringLiteral("Verwendet in: Pfannkuchen, Kuchen, Crêpes, R0, R1, "
+                                             "R2, R3, R4, R5, R6 und 2 weitere.")));
+    }
+
     void verschiedeneWerte() {
         const TLocaleWahl l(QStringLiteral("de_DE"));
         TDaten d;

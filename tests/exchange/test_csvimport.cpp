@@ -99,6 +99,37 @@ private Q_SLOTS:
         QCOMPARE(Text(z.einheit), QStringLiteral("kg"));
     }
 
+    // The lines whose figures read as 0 are named by their number in the file, the
+    // skipped first line and empty lines counted; they are imported all the same.
+    void zeilenOhneZahlen() {
+        TLocaleWahl de(QStringLiteral("de_DE"));
+        TDaten d;
+        QList<qsizetype> ohne;
+        const QByteArray csv = "Name;L;G;P;Preis;Menge;E\n"
+                               "Mehl;;;;8,5;10;kg\n"
+                               "\n"
+                               "Zucker;;;;acht;10;kg\n"
+                               "Salz;;;;1;;kg\n"
+                               "Ei\n"
+                               "Milch;;;;1.5;1;l\n";
+        QCOMPARE(ImportiereZutaten(d, csv, true, &ohne), 5);
+        QCOMPARE(ohne, (QList<qsizetype>{4, 5, 6, 7}));
+        QCOMPARE(d.anzahlZutaten(), 5u);
+        QCOMPARE(d.zutat(1).preis, 0.0);
+        QCOMPARE(d.zutat(1).menge, 10.0);
+
+        QCOMPARE(ImportBericht(5, ohne),
+                 QStringLiteral("Es wurden 5 Zutaten importiert.\nIn den Zeilen 4, 5, 6, 7 ließ "
+                                "sich der Gesamtpreis oder die Menge nicht als Zahl lesen; dort "
+                                "steht 0."));
+        QCOMPARE(ImportBericht(1, {}), QStringLiteral("Es wurde 1 Zutat importiert."));
+        QCOMPARE(ImportBericht(0, {}), QStringLiteral("Es wurden 0 Zutaten importiert."));
+        QList<qsizetype> viele;
+        for (qsizetype i = 1; i <= 23; ++i)
+            viele << i;
+        QVERIFY(ImportBericht(23, viele).contains(QStringLiteral("19, 20 und 3 weitere ließ")));
+    }
+
     void kurzeUndLangeZeilen() {
         TLocaleWahl de(QStringLiteral("de_DE"));
         TDaten d;

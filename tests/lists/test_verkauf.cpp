@@ -36,6 +36,47 @@ class TestVerkauf : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // What "Hinzufügen" books: a whole count in the range, as typed, or nothing.
+    void portionenAusText_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("portionen"); // 0: refused
+        QTest::newRow("eins") << "de_DE"
+                              << "1" << 1;
+        QTest::newRow("Leerzeichen") << "de_DE"
+                                     << " 12 " << 12;
+        QTest::newRow("ganz mit Komma") << "de_DE"
+                                        << "3,0" << 3;
+        QTest::newRow("Obergrenze") << "de_DE"
+                                    << "100000000" << 100000000;
+        QTest::newRow("darüber") << "de_DE"
+                                 << "100000001" << 0;
+        QTest::newRow("null") << "de_DE"
+                              << "0" << 0;
+        QTest::newRow("negativ") << "de_DE"
+                                 << "-3" << 0;
+        QTest::newRow("Bruch") << "de_DE"
+                               << "2,5" << 0;
+        QTest::newRow("Bruch mit Punkt") << "en_US"
+                                         << "2.5" << 0;
+        QTest::newRow("Punkt in de") << "de_DE"
+                                     << "2.5" << 0;
+        QTest::newRow("leer") << "de_DE"
+                              << "" << 0;
+        QTest::newRow("Buchstaben") << "de_DE"
+                                    << "drei" << 0;
+    }
+    void portionenAusText() {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(int, portionen);
+        const TLocaleWahl l(locale);
+        const std::optional<int32_t> p = LiesPortionen(text);
+        QCOMPARE(p.value_or(0), portionen);
+        QCOMPARE(PortionenUngueltig(), QStringLiteral("Die verkauften Portionen müssen eine ganze "
+                                                      "Zahl von 1 bis 100000000 sein"));
+    }
+
     void ersterVerkaufEinesTages() {
         TLocaleWahl de(QStringLiteral("de_DE"));
         TDaten d;

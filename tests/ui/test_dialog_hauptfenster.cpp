@@ -145,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(m.eintraege.size(), 1);
         QCOMPARE(m.eintraege[0].text,
                  QStringLiteral("Diese Zutat kann nicht gelöscht werden, da die Zutat in einem "
-                                "Rezept benutzt wird."));
+                                "Rezept benutzt wird. Verwendet in: Gulasch."));
         QCOMPARE(m.eintraege[0].titel, QStringLiteral("Löschen"));
         QCOMPARE(m.eintraege[0].symbol, TSymbol::fehler);
         QCOMPARE(f.daten.anzahlZutaten(), 3u);

@@ -155,6 +155,7 @@ private Q_SLOTS:
                                           form->OKBtn,
                                           form->KalkulationDruckenBtn,
                                           form->RezeptDruckenBtn,
+                                          form->RezeptkarteDruckenBtn,
                                           form->CancelBtn};
         QCOMPARE(TabFolge(form->NameEd), erwartet);
     }

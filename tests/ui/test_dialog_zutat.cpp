@@ -67,9 +67,12 @@ private Q_SLOTS:
         auto* einheit = Feld<QComboBox>(f, QStringLiteral("Einheit:"));
         auto* menge = Feld<TZahlFeld>(f, QStringLiteral("Menge:"));
         auto* preis = Feld<TZahlFeld>(f, QStringLiteral("Preis:"));
-        // Only OK; the close box cancels.
-        QCOMPARE(f.findChildren<QPushButton*>().size(), 1);
+        // OK and the price history, which a new ingredient does not have; the close box
+        // cancels.
+        QCOMPARE(f.findChildren<QPushButton*>().size(), 2);
         QCOMPARE(Knopf(f, QStringLiteral("OK")), f.OKBtn);
+        QCOMPARE(Knopf(f, QStringLiteral("Preisverlauf...")), f.VerlaufBtn);
+        QVERIFY(!f.VerlaufBtn->isEnabled());
 
         // Before any new ingredient the lists are empty, also when changing one.
         f.fuelleAus(ZutatWerte(daten->zutat(1)));

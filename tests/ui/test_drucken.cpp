@@ -15,8 +15,11 @@
 #include "ui/zahlfeld.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -268,6 +271,7 @@ private Q_SLOTS:
         // Printing asks nothing and keeps printing across the sheet.
         f.PageControl1->setCurrentWidget(f.TabSheet2);
         f.SpeedButton2->click();
+        QFile::remove(w.pdf); // else the second would ask before replacing it
         f.SpeedButton2->click();
         QVERIFY(Info(w.pdf, QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595")));
         QCOMPARE(Seiten(w.pdf).value(0).value(0), QStringLiteral("Zutaten ") + Heute());
@@ -347,6 +351,7 @@ private Q_SLOTS:
             r.RxSpinEdit2->setzeText(QStringLiteral("12,5"));
             r.KalkulationDruckenBtn->click();
             kalkulation = Seiten(w.pdf);
+            QFile::remove(w.pdf);
             r.RezeptDruckenBtn->click();
             rezept = Seiten(w.pdf);
             // The dialog stays open for more work.
@@ -379,6 +384,63 @@ private Q_SLOTS:
         QVERIFY(!w.m.unerwartet);
     }
 
+    // The card for the kitchen from what the dialog shows: no prices, the preparation
+    // with its line breaks, the job named after the recipe.
+    void rezeptkarteAusDemDialog() {
+        TFenster w;
+        TMainForm& f = *w.f;
+        f.PageControl1->setCurrentWidget(f.TabSheet3);
+        QVERIFY(f.ListView2->waehleNr(0));
+        QList<QStringList> karte;
+        w.m.spieleDialog([&](QObject& d) {
+            auto& r = static_cast<fenster::TRezeptForm&>(d);
+            r.Memo1->setPlainText(QStringLiteral("Fleisch anbraten.\nZucker dazu."));
+            Knopf(r, QStringLiteral("Rezeptkarte drucken"))->click();
+            karte = Seiten(w.pdf);
+            r.reject();
+            return r.result();
+        });
+        Knopf(f.TabSheet3, QStringLiteral("Bearbeiten..."))->click();
+        QCOMPARE(karte, (QList<QStringList>{{"Gulasch", "Zutaten für 2 Portionen:", "0,5 kg Butter",
+                                             "1 Pck Zucker", "Zubereitung:", "Fleisch anbraten.",
+                                             "Zucker dazu."}}));
+        QCOMPARE(Info(w.pdf, QStringLiteral("Title")), QStringLiteral("Gulasch"));
+        QCOMPARE(w.m.texte(), QStringList());
+        QVERIFY(!w.m.unerwartet);
+    }
+
+    // A printer that writes into a file asks before it replaces the file; No prints
+    // nothing.
+    void dateiNurNachFrageErsetzt() {
+        TFenster w;
+        TMainForm& f = *w.f;
+        f.PageControl1->setCurrentWidget(f.TabSheet3);
+        QFile alt(w.pdf);
+        QVERIFY(alt.open(QIODevice::WriteOnly));
+        alt.write("vorher");
+        alt.close();
+
+        w.m.antworte(TAntwort::nein);
+        f.SpeedButton2->click();
+        const QString frage = QStringLiteral("Die Datei %1 existiert bereits. Ersetzen?")
+                                  .arg(QDir::toNativeSeparators(w.pdf));
+        QCOMPARE(w.m.texte(), QStringList{frage});
+        QVERIFY(w.m.eintraege[0].frage);
+        QVERIFY(QFile::exists(w.pdf));
+        QCOMPARE(QFileInfo(w.pdf).size(), 6);
+
+        w.m.antworte(TAntwort::ja);
+        f.SpeedButton2->click();
+        QCOMPARE(w.m.texte(), (QStringList{frage, frage}));
+        QCOMPARE(Seiten(w.pdf).value(0).value(0), QStringLiteral("Rezepte ") + Heute());
+
+        QFile::remove(w.pdf); // no file there: no question
+        f.SpeedButton2->click();
+        QCOMPARE(w.m.texte().size(), 2);
+        QVERIFY(QFile::exists(w.pdf));
+        QVERIFY(!w.m.unerwartet);
+    }
+
     void mengendialogDrucktSeinenInhalt() {
         TFenster w;
         TMainForm& f = *w.f;
@@ -397,6 +459,7 @@ private Q_SLOTS:
             auto& m = static_cast<fenster::TCalcAmountsForm&>(d);
             m.KalkulationDruckenBtn->click();
             kalkulation = Seiten(w.pdf);
+            QFile::remove(w.pdf);
             m.RezeptDruckenBtn->click();
             rezept = Seiten(w.pdf);
             m.reject();

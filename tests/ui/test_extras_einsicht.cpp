@@ -98,7 +98,8 @@ private Q_SLOTS:
                 punkte << OhneMnemonik(a->text());
         QCOMPARE(punkte, (QStringList{"Kostenaufschlüsselung...", "Kostenprüfung...",
                                       "Zielpreis...", "Preisänderung simulieren...",
-                                      "Menü-Analyse...", "Verkäufe importieren..."}));
+                                      "Menü-Analyse...", "Verkäufe importieren...",
+                                      "Preisliste importieren...", "Preisänderungen..."}));
     }
 
     void ohneGewaehltesRezeptNurDieMeldung() {

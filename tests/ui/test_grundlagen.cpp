@@ -6,6 +6,7 @@
 #include "ui/listenansicht.h"
 #include "ui/zahlfeld.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -75,6 +76,62 @@ private Q_SLOTS:
         QCOMPARE(f.wertOderNichts(), std::optional<double>(2.5));
         f.normalisiere();
         QCOMPARE(f.text(), t("2,5000"));
+    }
+
+    // What a screen reader reads and sets: the value shown, the range and the step.
+    void zahlfeldFuerHilfsmittel() {
+        QWidget fenster;
+        auto* f = new TZahlFeld(2, &fenster);
+        f->setAccessibleName(QStringLiteral("Preis"));
+        f->setzeBereich(1.0, 100.0);
+        f->setzeSchritt(0.5);
+        f->setzeText(t("12,5"));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f);
+        QVERIFY(a);
+        QAccessibleValueInterface* w = a->valueInterface();
+        QVERIFY(w);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Preis"));
+        QCOMPARE(a->text(QAccessible::Value), t("12,5"));
+        QCOMPARE(w->currentValue().toDouble(), 12.5);
+        QCOMPARE(w->minimumValue().toDouble(), 1.0);
+        QCOMPARE(w->maximumValue().toDouble(), 100.0);
+        QCOMPARE(w->minimumStepSize().toDouble(), 0.5);
+
+        // Set from outside as typing would: the change handlers run, the range holds.
+        QSignalSpy spy(f, &TZahlFeld::geaendert);
+        w->setCurrentValue(7);
+        QCOMPARE(f->text(), t("7,00"));
+        QCOMPARE(spy.count(), 1);
+        w->setCurrentValue(500);
+        QCOMPARE(f->text(), t("100,00"));
+        QCOMPARE(w->currentValue().toDouble(), 100.0);
+        f->setReadOnly(true);
+        w->setCurrentValue(3);
+        QCOMPARE(f->text(), t("100,00"));
+
+        auto* frei = new TZahlFeld(0, &fenster);
+        QAccessibleValueInterface* v =
+            QAccessible::queryAccessibleInterface(frei)->valueInterface();
+        QVERIFY(v->minimumValue().toDouble() < -1e300);
+        QVERIFY(v->maximumValue().toDouble() > 1e300);
+    }
+
+    // A field checked where it is used keeps a text that leaving would change into
+    // another number; a text that means the same number is still tidied.
+    void zahlfeldBehaeltUngueltigenText() {
+        TZahlFeld f(0);
+        f.setzeBereich(1.0, 100.0);
+        f.setzeTextBleibt(true);
+        QFocusEvent weg(QEvent::FocusOut);
+        for (const QString& text : {QStringLiteral("-3"), QStringLiteral("0"), t("2,5"),
+                                    QStringLiteral("500"), QString()}) {
+            f.setzeText(text);
+            QApplication::sendEvent(&f, &weg);
+            QCOMPARE(f.text(), text);
+        }
+        f.setzeText(QStringLiteral(" 007"));
+        QApplication::sendEvent(&f, &weg);
+        QCOMPARE(f.text(), QStringLiteral("7"));
     }
 
     void listeZeigtUndWaehlt() {
@@ -156,6 +213,66 @@ private Q_SLOTS:
         l.zeilen.removeLast();
         a.zeige(l);
         QCOMPARE(a.header()->sectionSize(1), schmal); // and shrink back with the figures
+    }
+
+    // The arrow keys move the focus from cell to cell over hidden columns, and the cell
+    // is framed while the list has the focus. Return and Delete are told to whoever
+    // listens.
+    void listeTastatur() {
+        TListenAnsicht a(QStringLiteral("Liste"));
+        TListe l;
+        l.setzeSpalten({{QStringLiteral("Name"), 150},
+                        {QStringLiteral("Nr"), 0},
+                        {QStringLiteral("Menge"), 80},
+                        {QStringLiteral("Preis"), 80}});
+        l.zeilen = {
+            {QStringLiteral("Mehl"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")},
+            {QStringLiteral("Salz"), QStringLiteral("1"), QStringLiteral("3"),
+             QStringLiteral("4")}};
+        a.zeige(l);
+        a.show();
+        a.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&a));
+        a.setFocus();
+        a.setCurrentIndex(a.model()->index(1, 0));
+        QTest::keyClick(&a, Qt::Key_Right);
+        QCOMPARE(a.currentIndex(), a.model()->index(1, 2));
+        QTest::keyClick(&a, Qt::Key_Right);
+        QTest::keyClick(&a, Qt::Key_Right);
+        QCOMPARE(a.currentIndex(), a.model()->index(1, 3)); // the edge stays put
+        QTest::keyClick(&a, Qt::Key_Left);
+        QCOMPARE(a.currentIndex(), a.model()->index(1, 2));
+        QTest::keyClick(&a, Qt::Key_Up);
+        QCOMPARE(a.currentIndex(), a.model()->index(0, 2));
+        QCOMPARE(a.gewaehlteZeile(), 0); // the selection goes with the row
+
+        // The frame: dots in the selected text's colour down the cell's left edge.
+        const auto rahmen = [&a] {
+            const QRect zelle = a.visualRect(a.currentIndex());
+            const QImage bild = a.viewport()->grab().toImage();
+            const QRgb farbe = a.palette().color(QPalette::HighlightedText).rgb();
+            int n = 0;
+            for (int y = zelle.top(); y <= zelle.bottom(); ++y)
+                n += (bild.pixel(zelle.left(), y) & 0xFFFFFF) == (farbe & 0xFFFFFF) ? 1 : 0;
+            return n;
+        };
+        QVERIFY(rahmen() >= 3);
+        a.clearFocus();
+        QCOMPARE(rahmen(), 0);
+        a.setFocus();
+
+        QSignalSpy eingabe(&a, &TListenAnsicht::eingabeTaste);
+        QSignalSpy entfernen(&a, &TListenAnsicht::entfernenTaste);
+        int eingaben = 0, entfernt = 0;
+        connect(&a, &TListenAnsicht::eingabeTaste, this, [&] { ++eingaben; });
+        connect(&a, &TListenAnsicht::entfernenTaste, this, [&] { ++entfernt; });
+        QTest::keyClick(&a, Qt::Key_Return);
+        QTest::keyClick(&a, Qt::Key_Enter);
+        QTest::keyClick(&a, Qt::Key_Delete);
+        QCOMPARE(eingaben, 2);
+        QCOMPARE(entfernt, 1);
+        QCOMPARE(eingabe.count(), 2);
+        QCOMPARE(entfernen.count(), 1);
     }
 
     void fehlerboxZeigtUnbehandelteFehler() {

@@ -9,6 +9,7 @@
 #include "ui/zahlfeld.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
@@ -123,6 +124,59 @@ private Q_SLOTS:
         QVERIFY(!f.daten.rezept(0).verkaeufe || f.daten.rezept(0).verkaeufe->count == 0);
         QVERIFY(!QFile::exists(ordner->arbeitsdatei())); // nothing saved
         QVERIFY(!m.unerwartet);
+    }
+
+    // "Hinzufügen" books what was typed or nothing, and says why; Return in the field is
+    // "Hinzufügen"; leaving the field does not turn the text into another number.
+    void portionenWieGetipptOderNichts_data() {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"0", "-3", "2,5", "", "e", "100000001"})
+            QTest::newRow(text) << QString::fromUtf8(text);
+    }
+    void portionenWieGetipptOderNichts() {
+        QFETCH(QString, text);
+        TTestMelder m;
+        TMainForm f;
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.PageControl1->setCurrentWidget(f.TabSheet4);
+        QVERIFY(f.ListView3->waehleNr(0));
+        f.PortionEd->setFocus();
+        f.PortionEd->eingabe()->selectAll();
+        QTest::keyClick(f.PortionEd, Qt::Key_Backspace);
+        QTest::keyClicks(f.PortionEd, text);
+        f.ListView3->setFocus(); // leaving the field keeps the text
+        QCOMPARE(f.PortionEd->text(), text);
+        f.PortionEd->setFocus();
+        QTest::keyClick(f.PortionEd, Qt::Key_Return);
+
+        QVERIFY(!f.daten.rezept(0).verkaeufe || f.daten.rezept(0).verkaeufe->count == 0);
+        QCOMPARE(m.texte(), QStringList{"Die verkauften Portionen müssen eine ganze Zahl von 1 "
+                                        "bis 100000000 sein."});
+        QCOMPARE(m.eintraege[0].symbol, TSymbol::fehler);
+        QCOMPARE(m.eintraege[0].titel, QStringLiteral("Hinzufügen"));
+        QCOMPARE(f.PortionEd->text(), text); // left for correcting
+        QVERIFY(!m.unerwartet);
+
+        // Corrected, Return books it.
+        f.PortionEd->setzeText(QStringLiteral("4"));
+        QTest::keyClick(f.PortionEd, Qt::Key_Return);
+        QCOMPARE(f.daten.rezept(0).verkaeufe->count, 1u);
+        QCOMPARE(f.daten.rezept(0).verkaeufe->at<TVerkauf>(0)->menge, 4);
+        QCOMPARE(f.PortionEd->text(), QStringLiteral("1"));
+        QCOMPARE(m.texte().size(), 1);
+    }
+
+    // A screen reader reads the field by its label and its value.
+    void portionenFuerHilfsmittel() {
+        TMainForm f;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f.PortionEd);
+        QVERIFY(a && a->valueInterface());
+        QCOMPARE(a->text(QAccessible::Name) + QStringLiteral(" ") + a->text(QAccessible::Value),
+                 QStringLiteral("Verkaufte Portionen: 1"));
+        QCOMPARE(a->valueInterface()->currentValue().toDouble(), 1.0);
+        QCOMPARE(a->valueInterface()->maximumValue().toDouble(), 100000000.0);
     }
 
     // Ordered by day's portions, most first: the sale moves the recipe to the top, and

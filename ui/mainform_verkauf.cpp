@@ -7,6 +7,7 @@
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
 #include "ui/verkaufslisteform.h"
+#include "ui/verlaufschritt.h"
 #include "ui/zahlfeld.h"
 
 #include <QCalendarWidget>
@@ -46,6 +47,7 @@ void TMainForm::VerkaufBtnClick() {
     const auto nr = gewaehltesGericht();
     if (!nr)
         return;
+    const TOffenerSchritt schritt(*this, QStringLiteral("Verkauf erfassen"));
     // What leaving the field would do: a text out of range counts as its nearest bound.
     PortionEd->normalisiere();
     const auto portionen = int32_t(std::trunc(PortionEd->wert()));
@@ -58,6 +60,7 @@ void TMainForm::VerkaufsListeBtnClick() {
     const auto nr = gewaehltesGericht();
     if (!nr)
         return;
+    const TOffenerSchritt schritt(*this, VerkaeufeLoeschenSchritt(daten, int(*nr)));
     VerkaufsListeForm->fuelle(daten, *nr);
     melder().modal(*VerkaufsListeForm);
     // Whatever closed the dialog: deletions are in the data already.

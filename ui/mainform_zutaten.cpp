@@ -7,6 +7,7 @@
 #include "costing/zutatkatalog.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
+#include "ui/verlaufschritt.h"
 #include "ui/zutatform.h"
 
 #include <QPushButton>
@@ -42,6 +43,7 @@ void TMainForm::NewZutatBtnClick() {
     ZutatForm->fuelleNeu(VerschiedeneWerte(daten));
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
+    const TOffenerSchritt schritt(*this, QStringLiteral("Neue Zutat anlegen"));
     const int nr = int(daten.anzahlZutaten());
     ZutatHinzufuegen(daten, ZutatForm->werte());
     zutatenGeaendert(nr);
@@ -55,6 +57,7 @@ void TMainForm::ZutatEditBtnClick() {
     ZutatForm->fuelleAus(ZutatWerte(daten.zutat(uint32_t(*nr))));
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
+    const TOffenerSchritt schritt(*this, ZutatSchritt(daten, *nr, QStringLiteral("bearbeiten")));
     ZutatErsetzen(daten, *nr, ZutatForm->werte());
     zutatenGeaendert(nr);
 }
@@ -70,6 +73,7 @@ void TMainForm::DelZutatBtnClick() {
     if (melder().frage(Meldung::ZutatLoeschenFrage.toString(), Meldung::TitelLoeschen.toString(),
                        TSymbol::frage) != TAntwort::ja)
         return;
+    const TOffenerSchritt schritt(*this, ZutatSchritt(daten, *nr, QStringLiteral("löschen")));
     LoescheZutat(daten, *nr);
     zutatenGeaendert(std::nullopt);
 }

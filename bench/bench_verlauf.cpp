@@ -22,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -95,9 +96,13 @@ void BM_RezeptLoeschenRueckgaengig_Gross(benchmark::State& state) {
         QApplication::processEvents();
         state.ResumeTiming();
     }
-    if (f.daten.anzahlRezepte() != rezepte || fe.melder.unerwartet ||
-        !fe.melder.eintraege.isEmpty())
-        state.SkipWithError("Das Rezept kam nicht zurück.");
+    const bool fehler = std::any_of(fe.melder.eintraege.begin(), fe.melder.eintraege.end(),
+                                    [](const auto& e) { return e.symbol == TSymbol::fehler; });
+    if (f.daten.anzahlRezepte() != rezepte || fe.melder.unerwartet || fehler)
+        state.SkipWithError(qPrintable(QStringLiteral("Das Rezept kam nicht zurück: %1 von %2 %3")
+                                           .arg(f.daten.anzahlRezepte())
+                                           .arg(rezepte)
+                                           .arg(fe.melder.texte().join(QLatin1Char('|')))));
 }
 
 void BM_VerkaufRueckgaengig_Gross(benchmark::State& state) {
@@ -147,7 +152,9 @@ void BM_Verlauf50Schritte_Gross(benchmark::State& state) {
     state.counters["Datei_MB"] = double(fe.dateigroesse) / 1e6;
     state.counters["Anteil"] = verlauf / double(fe.dateigroesse);
     if (f.verlauf().anzahlRueckgaengig() < 50 || verlauf > double(fe.dateigroesse))
-        state.SkipWithError("Der Verlauf ist zu groß oder zu kurz.");
+        state.SkipWithError(qPrintable(QStringLiteral("Der Verlauf ist zu groß oder zu kurz: %1 %2")
+                                           .arg(f.verlauf().anzahlRueckgaengig())
+                                           .arg(fe.melder.texte().join(QLatin1Char('|')))));
 }
 
 } // namespace

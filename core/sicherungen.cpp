@@ -180,9 +180,18 @@ TDateiErgebnis LeseSicherungsInhalt(const QString& pfad, TSicherungsInhalt& inha
     return e;
 }
 
-std::vector<TSicherungsZeile> LeseSicherungen(const QString& ordner) {
+std::vector<TSicherungsZeile> LeseSicherungen(const QString& ordner,
+                                              TSicherungsGedaechtnis* bekannt) {
     std::vector<TSicherungsZeile> zeilen;
     for (TSicherung& s : Sicherungen(ordner)) {
+        const QString schluessel = QStringLiteral("%1|%2|%3")
+                                       .arg(s.pfad)
+                                       .arg(s.groesse)
+                                       .arg(QFileInfo(s.pfad).lastModified().toMSecsSinceEpoch());
+        if (bekannt && bekannt->contains(schluessel)) {
+            zeilen.push_back(bekannt->value(schluessel));
+            continue;
+        }
         TSicherungsZeile z;
         TSicherungsInhalt inhalt;
         const TDateiErgebnis e = LeseSicherungsInhalt(s.pfad, inhalt);
@@ -191,6 +200,8 @@ std::vector<TSicherungsZeile> LeseSicherungen(const QString& ordner) {
         else
             z.fehler = e.meldung;
         z.sicherung = std::move(s);
+        if (bekannt)
+            bekannt->insert(schluessel, z);
         zeilen.push_back(std::move(z));
     }
     return zeilen;

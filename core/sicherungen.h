@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QTime>
 
@@ -82,8 +83,13 @@ struct TSicherungsZeile {
     std::optional<TSicherungsInhalt> inhalt;
     QString fehler;
 };
-// The backups in `ordner`, newest first, each read for what it holds.
-std::vector<TSicherungsZeile> LeseSicherungen(const QString& ordner);
+// What backups were read to hold, by path, size and file time: a backup is never changed
+// once written, and reading a large one takes long.
+using TSicherungsGedaechtnis = QHash<QString, TSicherungsZeile>;
+// The backups in `ordner`, newest first, each read for what it holds unless `bekannt`
+// knows it already.
+std::vector<TSicherungsZeile> LeseSicherungen(const QString& ordner,
+                                              TSicherungsGedaechtnis* bekannt = nullptr);
 // The reason as the restore dialog names it.
 QString Sicherungsgrundtext(const QString& grund);
 // The list of the restore dialog: date, time, reason, the three counts and the size, the

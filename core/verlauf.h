@@ -7,9 +7,9 @@
 #include <vector>
 
 // The undo history of the data, kept as the bytes of the file format. A step keeps only
-// the region its change touched: common start and end removed, the old bytes for undo and
-// the new ones for redo. So a deleted recipe costs its own bytes, a sale a few dozen,
-// whatever the size of the data.
+// the pieces its change touched, each with its old bytes for undo and its new ones for
+// redo: a deleted recipe costs its own bytes and the changed count before it, a sale a few
+// dozen bytes, whatever the size of the data.
 class TVerlauf {
 public:
     static constexpr int standardGrenze = 50;
@@ -37,21 +37,33 @@ public:
     // The same for the next step to redo, from the state before it.
     bool wiederherstellen(QByteArray& stand);
 
+    // The most bytes the next undo (zurueck) or redo needs in `stand`: reserved before the
+    // state is written into it, the step is applied in place.
+    qsizetype platzFuer(bool zurueck) const;
+
     void leeren();
     // Bytes held by all steps, names included.
     qsizetype speicher() const;
 
 private:
+    // One changed piece: where it is in the state before and after, and its lengths.
+    struct TStueck {
+        qsizetype stelleAlt;
+        qsizetype stelleNeu;
+        qsizetype laengeAlt;
+        qsizetype laengeNeu;
+    };
     struct TSchritt {
         QString name;
-        qsizetype stelle = 0; // where the changed region starts
-        QByteArray alt;       // the region before the step
-        QByteArray neu;       // the region after it
+        std::vector<TStueck> stuecke;
+        QByteArray alt; // the old bytes of all pieces, one after the other
+        QByteArray neu; // the new ones
         qsizetype laengeVorher = 0;
         qsizetype laengeNachher = 0;
     };
-    static bool ersetze(QByteArray& stand, qsizetype stelle, qsizetype laenge,
-                        const QByteArray& erwartet, const QByteArray& ersatz);
+    static TSchritt Unterschied(const QByteArray& vorher, const QByteArray& nachher);
+    // Builds the other state from `stand`; false when `stand` does not hold the pieces.
+    static bool wende(const TSchritt& s, QByteArray& stand, bool zurueck);
 
     int grenze;
     std::deque<TSchritt> rueck; // oldest first

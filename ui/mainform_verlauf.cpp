@@ -16,6 +16,7 @@
 #include "ui/zahlfeld.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -264,7 +265,14 @@ void TMainForm::geheImVerlauf(bool zurueck) {
     TWarteCursor warten;
     const std::optional<int> gewaehlt[] = {ListView1->gewaehlteNr(), ListView2->gewaehlteNr(),
                                            ListView3->gewaehlteNr()};
-    QByteArray stand = DatenAlsBytes(daten);
+    // Room for the larger state at once: the step is applied in place.
+    QByteArray stand;
+    stand.reserve(z.verlauf.platzFuer(zurueck));
+    {
+        QBuffer puffer(&stand);
+        puffer.open(QIODevice::WriteOnly);
+        SchreibeDaten(daten, puffer);
+    }
     const bool ok = zurueck ? z.verlauf.rueckgaengig(stand) : z.verlauf.wiederherstellen(stand);
     if (ok) {
         try {
@@ -274,7 +282,6 @@ void TMainForm::geheImVerlauf(bool zurueck) {
             throw;
         }
     }
-    stand = {};
     if (!ok) {
         verlaufNeu();
         throw TFehler(QStringLiteral("Die Daten wurden außerhalb des Verlaufs geändert; der "
@@ -292,7 +299,21 @@ void TMainForm::geheImVerlauf(bool zurueck) {
     for (int i = 0; i < 3; ++i)
         if (gewaehlt[i] && listen[i]->waehleNr(*gewaehlt[i]))
             listen[i]->scrollTo(listen[i]->currentIndex());
-    SaveZutaten();
+    // What SaveZutaten() would write, without writing the data into bytes once more.
+    sichereTaeglich();
+    const TDateiErgebnis ergebnis =
+        SpeichereAtomar(GetProgramDir(true) + Arbeitsdateiname, [&](QIODevice& geraet) {
+            if (geraet.write(stand) != stand.size())
+                throw TFehler(geraet.errorString().isEmpty() ? QStringLiteral("Disk full")
+                                                             : geraet.errorString());
+        });
+    stand = {};
+    if (ergebnis.ok()) {
+        arbeitsdateiFehlerGezeigt = false;
+    } else if (!arbeitsdateiFehlerGezeigt) {
+        arbeitsdateiFehlerGezeigt = true;
+        ZeigeFehler(ergebnis.meldung);
+    }
     if (PageControl1->currentWidget() == TabSheet5)
         FillAuswertung();
     zeigeVerlauf();

@@ -48,7 +48,7 @@ TSicherungForm::TSicherungForm(QWidget* parent)
 }
 
 void TSicherungForm::fuelle(const QString& ordner) {
-    zeilen = LeseSicherungen(ordner);
+    zeilen = LeseSicherungen(ordner, &gelesen);
     ListView1->zeige(SicherungsListe(zeilen));
     ListView1->waehleZeile(zeilen.empty() ? -1 : 0);
     auswahlGeaendert();

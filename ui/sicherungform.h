@@ -33,6 +33,7 @@ public:
 private:
     void auswahlGeaendert();
     std::vector<TSicherungsZeile> zeilen;
+    TSicherungsGedaechtnis gelesen;
 };
 
 } // namespace fenster

@@ -209,6 +209,16 @@ private Q_SLOTS:
         QCOMPARE(l.zelle(1, 1), QString());
         QCOMPARE(l.zelle(1, 5), QStringLiteral("4"));
         QCOMPARE(l.nr(1), 1);
+
+        // Remembered by path, size and time: a file replaced is read again.
+        TSicherungsGedaechtnis bekannt;
+        QVERIFY(!LeseSicherungen(ordner, &bekannt)[0].inhalt);
+        QCOMPARE(bekannt.size(), 2);
+        Schreibe(ordner + "zutaten-2024-06-15-100000-neu.dat", DatenAlsBytes(d));
+        const std::vector<TSicherungsZeile> wieder = LeseSicherungen(ordner, &bekannt);
+        QVERIFY(wieder[0].inhalt);
+        QCOMPARE(wieder[0].inhalt->rezepte, 2u);
+        QCOMPARE(wieder[1].inhalt->verkaufstage, qint64(4));
     }
 };
 

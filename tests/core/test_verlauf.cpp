@@ -1,8 +1,10 @@
 // The undo history on bytes: random steps, undos and redos against snapshots, its limits,
 // and real data through the file format.
+#include "bench/generator/grossdaten.h"
 #include "core/datei.h"
 #include "core/verlauf.h"
 #include "costing/rezeptkopie.h"
+#include "lists/verkauf.h"
 #include "tests/support/aufbau.h"
 
 #include <QRandomGenerator>
@@ -170,6 +172,36 @@ private Q_SLOTS:
         v.leeren();
         QCOMPARE(v.speicher(), qsizetype(0));
         QVERIFY(!v.kannRueckgaengig());
+    }
+
+    // The counts before a record change with it: a deleted recipe costs its own bytes and
+    // a sale its record, not the recipes between the count and the change.
+    void schrittKostetNurSeineBytes() {
+        TDaten d;
+        ErzeugeDaten(d, TypischeKueche());
+        TVerlauf v;
+        const QByteArray anfang = DatenAlsBytes(d);
+        QVERIFY(RezeptLoeschen(d, 150));
+        const QByteArray ohne = DatenAlsBytes(d);
+        QVERIFY(v.nimmAuf(QStringLiteral("Rezept löschen"), anfang, ohne));
+        const qsizetype rezept = anfang.size() - ohne.size();
+        QVERIFY2(v.speicher() < rezept + 1024,
+                 qPrintable(QStringLiteral("%1 für %2").arg(v.speicher()).arg(rezept)));
+
+        const qsizetype davor = v.speicher();
+        ErfasseVerkauf(d, d.rezept(100), QDate(2030, 1, 1), 3);
+        const QByteArray verkauft = DatenAlsBytes(d);
+        QVERIFY(v.nimmAuf(QStringLiteral("Verkauf erfassen"), ohne, verkauft));
+        QVERIFY2(v.speicher() - davor < 1024, qPrintable(QString::number(v.speicher() - davor)));
+
+        QByteArray stand = verkauft;
+        QVERIFY(v.rueckgaengig(stand));
+        QCOMPARE(stand, ohne);
+        QVERIFY(v.rueckgaengig(stand));
+        QCOMPARE(stand, anfang);
+        QVERIFY(v.wiederherstellen(stand));
+        QVERIFY(v.wiederherstellen(stand));
+        QCOMPARE(stand, verkauft);
     }
 
     // Through the file format: a deleted recipe with its sales comes back byte for byte.

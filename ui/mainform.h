@@ -351,10 +351,13 @@ private:
     void verbindeExtras();
     // The menu "Bearbeiten", the restore item and the master-data fields' steps.
     void verbindeVerlauf();
-    // Before the working file is written: the open step recorded, the daily backup made.
-    void vorDemSpeichern();
+    // Writes the working file as SaveZutaten() does: the open step recorded, the daily
+    // backup made, then `bytes`, or the data when they are empty (the bytes of a step just
+    // recorded, so that they are not made twice).
+    TDateiErgebnis schreibeArbeitsdatei(QByteArray bytes);
     void sichereTaeglich();
-    void schliesseSchritt();
+    // Records the open step; the data's bytes after it, or nothing when none was open.
+    QByteArray schliesseSchritt();
     // The run of edits in one master-data field becomes a step.
     void schliesseStammdatenlauf();
     // feld: 0 the name, 1 the VAT rate, 2 the target ratio of group nr.

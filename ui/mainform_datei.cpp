@@ -89,8 +89,7 @@ void TMainForm::LoadZutaten() {
 }
 
 void TMainForm::SaveZutaten() {
-    vorDemSpeichern();
-    const TDateiErgebnis ergebnis = SaveOptionsFile(daten, GetProgramDir(true) + Arbeitsdateiname);
+    const TDateiErgebnis ergebnis = schreibeArbeitsdatei({});
     if (ergebnis.ok()) {
         arbeitsdateiFehlerGezeigt = false;
         return;

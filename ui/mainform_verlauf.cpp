@@ -169,15 +169,17 @@ void TMainForm::oeffneSchritt(const QString& name) {
     z.tiefe = 1;
 }
 
-void TMainForm::schliesseSchritt() {
+QByteArray TMainForm::schliesseSchritt() {
     TVerlaufsZustand& z = *verlaufZustand;
     if (!z.offen)
-        return;
+        return {};
     z.offen = false;
     const QByteArray vorher = std::exchange(z.vorher, {});
-    z.verlauf.nimmAuf(z.name, vorher, DatenAlsBytes(daten));
+    QByteArray nachher = DatenAlsBytes(daten);
+    z.verlauf.nimmAuf(z.name, vorher, nachher);
     z.gruppenStand = daten.gruppen;
     zeigeVerlauf();
+    return nachher;
 }
 
 void TMainForm::endeSchritt(bool fehler) {
@@ -197,9 +199,18 @@ void TMainForm::endeSchritt(bool fehler) {
     zeigeVerlauf();
 }
 
-void TMainForm::vorDemSpeichern() {
-    schliesseSchritt();
+TDateiErgebnis TMainForm::schreibeArbeitsdatei(QByteArray bytes) {
+    if (bytes.isEmpty())
+        bytes = schliesseSchritt();
     sichereTaeglich();
+    const QString pfad = GetProgramDir(true) + Arbeitsdateiname;
+    if (bytes.isEmpty())
+        return SaveOptionsFile(daten, pfad);
+    return SpeichereAtomar(pfad, [&](QIODevice& geraet) {
+        if (geraet.write(bytes) != bytes.size())
+            throw TFehler(geraet.errorString().isEmpty() ? QStringLiteral("Disk full")
+                                                         : geraet.errorString());
+    });
 }
 
 void TMainForm::stammdatenBearbeitet(int nr, int feld) {
@@ -299,15 +310,8 @@ void TMainForm::geheImVerlauf(bool zurueck) {
     for (int i = 0; i < 3; ++i)
         if (gewaehlt[i] && listen[i]->waehleNr(*gewaehlt[i]))
             listen[i]->scrollTo(listen[i]->currentIndex());
-    // What SaveZutaten() would write, without writing the data into bytes once more.
-    sichereTaeglich();
-    const TDateiErgebnis ergebnis =
-        SpeichereAtomar(GetProgramDir(true) + Arbeitsdateiname, [&](QIODevice& geraet) {
-            if (geraet.write(stand) != stand.size())
-                throw TFehler(geraet.errorString().isEmpty() ? QStringLiteral("Disk full")
-                                                             : geraet.errorString());
-        });
-    stand = {};
+    // What SaveZutaten() does, without writing the data into bytes once more.
+    const TDateiErgebnis ergebnis = schreibeArbeitsdatei(std::exchange(stand, {}));
     if (ergebnis.ok()) {
         arbeitsdateiFehlerGezeigt = false;
     } else if (!arbeitsdateiFehlerGezeigt) {

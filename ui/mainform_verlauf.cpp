@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,6 +39,12 @@ struct TVerlaufsZustand {
     int laufGruppe = -1;
     int laufFeld = -1;
     bool still = false; // the window fills the fields itself
+    // The working file holds the data's bytes as of its last writing by this window, and
+    // nothing has changed since: the state is read from it, far faster than written anew.
+    bool dateiGleich = false;
+    bool dateiGleichVorSchritt = false; // a handler that returns without saving changed nothing
+    qint64 dateiGroesse = 0;
+    QDateTime dateiZeit;
 };
 
 namespace {
@@ -67,6 +74,31 @@ bool GleichesFeld(const TGruppenTabelle& a, const TGruppenTabelle& b, int nr, in
 // A menu text shows "&" doubled.
 QString Menuetext(const QString& text) {
     return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// The data's bytes with room for `platz`: from the working file while it is known to hold
+// them (and nobody else wrote it since), else written anew.
+QByteArray AktuelleBytes(TVerlaufsZustand& z, const TDaten& daten, const QString& pfad,
+                         qsizetype platz) {
+    QByteArray bytes;
+    if (z.dateiGleich) {
+        const QFileInfo info(pfad);
+        QFile datei(pfad);
+        if (info.size() == z.dateiGroesse && info.lastModified() == z.dateiZeit &&
+            datei.open(QIODevice::ReadOnly)) {
+            bytes.reserve(std::max(platz, z.dateiGroesse));
+            bytes.resize(z.dateiGroesse);
+            if (datei.read(bytes.data(), z.dateiGroesse) == z.dateiGroesse && datei.atEnd())
+                return bytes;
+        }
+        z.dateiGleich = false;
+        bytes.clear();
+    }
+    bytes.reserve(platz);
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
+    SchreibeDaten(daten, puffer);
+    return bytes;
 }
 
 } // namespace
@@ -153,6 +185,7 @@ void TMainForm::verlaufNeu() {
     z.verlauf.leeren();
     z.gruppenStand = daten.gruppen;
     z.laufGruppe = z.laufFeld = -1;
+    z.dateiGleich = false;
     zeigeVerlauf();
 }
 
@@ -163,7 +196,9 @@ void TMainForm::oeffneSchritt(const QString& name) {
         return;
     }
     schliesseStammdatenlauf();
-    z.vorher = DatenAlsBytes(daten);
+    z.vorher = AktuelleBytes(z, daten, GetProgramDir(false) + Arbeitsdateiname, 0);
+    // Until the step's save the file lags behind the data.
+    z.dateiGleichVorSchritt = std::exchange(z.dateiGleich, false);
     z.name = name;
     z.offen = true;
     z.tiefe = 1;
@@ -193,6 +228,8 @@ void TMainForm::endeSchritt(bool fehler) {
         } catch (...) {
             z.verlauf.leeren();
         }
+    } else if (z.offen) {
+        z.dateiGleich = z.dateiGleichVorSchritt;
     }
     z.offen = false;
     z.vorher = {};
@@ -204,13 +241,22 @@ TDateiErgebnis TMainForm::schreibeArbeitsdatei(QByteArray bytes) {
         bytes = schliesseSchritt();
     sichereTaeglich();
     const QString pfad = GetProgramDir(true) + Arbeitsdateiname;
-    if (bytes.isEmpty())
-        return SaveOptionsFile(daten, pfad);
-    return SpeichereAtomar(pfad, [&](QIODevice& geraet) {
-        if (geraet.write(bytes) != bytes.size())
-            throw TFehler(geraet.errorString().isEmpty() ? QStringLiteral("Disk full")
-                                                         : geraet.errorString());
-    });
+    TVerlaufsZustand& z = *verlaufZustand;
+    const TDateiErgebnis ergebnis =
+        bytes.isEmpty()
+            ? SaveOptionsFile(daten, pfad)
+            : SpeichereAtomar(pfad, [&](QIODevice& geraet) {
+                  if (geraet.write(bytes) != bytes.size())
+                      throw TFehler(geraet.errorString().isEmpty() ? QStringLiteral("Disk full")
+                                                                   : geraet.errorString());
+              });
+    z.dateiGleich = ergebnis.ok();
+    if (z.dateiGleich) {
+        const QFileInfo info(pfad);
+        z.dateiGroesse = info.size();
+        z.dateiZeit = info.lastModified();
+    }
+    return ergebnis;
 }
 
 void TMainForm::stammdatenBearbeitet(int nr, int feld) {
@@ -224,6 +270,7 @@ void TMainForm::stammdatenBearbeitet(int nr, int feld) {
         z.laufGruppe = nr;
         z.laufFeld = feld;
     }
+    z.dateiGleich = false; // the table reaches the file at its next save
     zeigeVerlauf();
 }
 
@@ -277,13 +324,8 @@ void TMainForm::geheImVerlauf(bool zurueck) {
     const std::optional<int> gewaehlt[] = {ListView1->gewaehlteNr(), ListView2->gewaehlteNr(),
                                            ListView3->gewaehlteNr()};
     // Room for the larger state at once: the step is applied in place.
-    QByteArray stand;
-    stand.reserve(z.verlauf.platzFuer(zurueck));
-    {
-        QBuffer puffer(&stand);
-        puffer.open(QIODevice::WriteOnly);
-        SchreibeDaten(daten, puffer);
-    }
+    QByteArray stand = AktuelleBytes(z, daten, GetProgramDir(false) + Arbeitsdateiname,
+                                     z.verlauf.platzFuer(zurueck));
     const bool ok = zurueck ? z.verlauf.rueckgaengig(stand) : z.verlauf.wiederherstellen(stand);
     if (ok) {
         try {

@@ -371,6 +371,22 @@ private Q_SLOTS:
         QVERIFY(!m.unerwartet);
     }
 
+    // The history reads the state from the working file while that holds it; a file
+    // written by someone else since is not taken for the data.
+    void fremdeArbeitsdateiNichtAlsStand() {
+        TTestMelder m;
+        TMainForm f;
+        Verkaufen(f, 1, QDate(2024, 6, 15), 2);
+        const QByteArray nachVerkauf = DatenAlsBytes(f.daten);
+        TDaten fremd;
+        QVERIFY(SaveOptionsFile(fremd, ordner->arbeitsdatei()).ok());
+        Verkaufen(f, 1, QDate(2024, 6, 16), 3);
+        f.Rueckgaengig1->trigger();
+        QCOMPARE(DatenAlsBytes(f.daten), nachVerkauf);
+        QCOMPARE(Inhalt(ordner->arbeitsdatei()), nachVerkauf);
+        QVERIFY(!m.unerwartet);
+    }
+
     void fuenfzigSchritteZurueck() {
         TTestMelder m;
         TMainForm f;

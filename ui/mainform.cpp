@@ -188,6 +188,7 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     verbindeDruck();
     verbindeExtras();
     verbindeTastatur();
+    verbindeVerlauf();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());
 
     Behandle([this] { FormCreate(); });

@@ -3,6 +3,7 @@
 #include "core/daten.h"
 #include "core/liste.h"
 #include "core/melder.h"
+#include "core/verlauf.h"
 #include "lists/sortierung.h"
 
 #include <QMainWindow>
@@ -32,6 +33,7 @@ class TDiagrammFlaeche;
 class TListenAnsicht;
 class TStammdatenSeite;
 class TZahlFeld;
+struct TDateiErgebnis;
 
 namespace fenster {
 
@@ -42,6 +44,8 @@ class TKostenpruefungForm;
 class TMenueanalyseForm;
 class TPreisaenderungForm;
 class TRezeptForm;
+class TSicherungForm;
+struct TVerlaufsZustand;
 class TVerkaufsImportForm;
 class TPreisentwicklungForm;
 class TPreisverlaufForm;
@@ -274,6 +278,30 @@ public:
     // lines `zeilen`.
     void druckeListe(const QString& titel, const TListe& liste, const QStringList& zeilen = {});
 
+    // --- Menu "Bearbeiten", undo history and backups (mainform_verlauf.cpp) ---
+    QMenu* Bearbeiten1 = nullptr;
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederherstellen1 = nullptr;
+    QAction* SicherungWiederherstellen1 = nullptr; // in "Datei"
+    TSicherungForm* SicherungForm = nullptr;
+    void Rueckgaengig1Click();
+    void Wiederherstellen1Click();
+    // Restores a backup as the working data, after keeping the working file as it is.
+    void SicherungWiederherstellen1Click();
+    // A step of the history (see TOffenerSchritt, ui/verlaufschritt.h): the state now is
+    // the state before the step named `name`; the next SaveZutaten() records it.
+    void oeffneSchritt(const QString& name);
+    // The handler ended: a step not recorded by then is forgotten, or recorded when the
+    // handler left by an error after changing data.
+    void endeSchritt(bool fehler);
+    // The history for reading: steps, names and memory.
+    const TVerlauf& verlauf() const;
+    // Keeps the working file as it is now as a backup named by `grund`; a failure is
+    // reported as a failing save is.
+    void sichereVor(const QString& grund);
+    // "Neu..." and "Öffnen...": the working file kept, and a fresh history.
+    void neuerStand(const QString& grund);
+
     // --- Printing (mainform_druck.cpp) ---
     // "Drucken": the active tab's list, or the chart while the evaluation shows it.
     void Drucken1Click();
@@ -338,6 +366,25 @@ private:
     void verbindeCsv();
     // The menu "Extras", its dialogs and the status bar's count (mainform_extras.cpp).
     void verbindeExtras();
+    // The menu "Bearbeiten", the restore item and the master-data fields' steps.
+    void verbindeVerlauf();
+    // Writes the working file as SaveZutaten() does: the open step recorded, the daily
+    // backup made, then `bytes`, or the data when they are empty (the bytes of a step just
+    // recorded, so that they are not made twice).
+    TDateiErgebnis schreibeArbeitsdatei(QByteArray bytes);
+    void sichereTaeglich();
+    // Records the open step; the data's bytes after it, or nothing when none was open.
+    QByteArray schliesseSchritt();
+    // The run of edits in one master-data field becomes a step.
+    void schliesseStammdatenlauf();
+    // feld: 0 the name, 1 the VAT rate, 2 the target ratio of group nr.
+    void stammdatenBearbeitet(int nr, int feld);
+    void zeigeVerlauf();
+    // Undo (zurueck) or redo: the state from the history, shown and saved.
+    void geheImVerlauf(bool zurueck);
+    void meldeSicherung(const TDateiErgebnis& ergebnis);
+    // The data was replaced as a whole: nothing to undo any more.
+    void verlaufNeu();
     // The print commands of the window and of the recipe and amount dialogs.
     void verbindeDruck();
     // Alt keys of the tabs' buttons, Return and Delete in the lists and the portions
@@ -365,6 +412,10 @@ private:
     QStringList argumente;
     bool zerstoert = false;
     bool arbeitsdateiFehlerGezeigt = false;
+    bool sicherungFehlerGezeigt = false;
+    // The history and its open step (mainform_verlauf.cpp); shared so that this header
+    // needs no complete type to destroy it.
+    std::shared_ptr<TVerlaufsZustand> verlaufZustand;
     TSortSchluessel schluessel1; // ingredient list
     TSortSchluessel schluessel2; // recipe list
     TSortSchluessel schluessel3; // sales list

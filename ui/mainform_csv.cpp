@@ -2,10 +2,12 @@
 #include "ui/mainform.h"
 
 #include "core/melder.h"
+#include "core/sicherungen.h"
 #include "exchange/csvexport.h"
 #include "exchange/csvimport.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
+#include "ui/verlaufschritt.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -77,6 +79,8 @@ void TMainForm::ImportBtnClick() {
     if (!pfad)
         return;
     letzteImportDatei = *pfad;
+    const TOffenerSchritt schritt(*this, QStringLiteral("Zutaten importieren"),
+                                  Sicherungsgrund::import);
     qsizetype anzahl = 0;
     QList<qsizetype> ohneZahlen;
     try {

@@ -3,6 +3,7 @@
 
 #include "core/datei.h"
 #include "core/fehler.h"
+#include "core/sicherungen.h"
 #include "ui/fehlerbox.h"
 #include "ui/stammdatenseite.h"
 
@@ -67,6 +68,7 @@ void TMainForm::setzeTitel() {
 }
 
 void TMainForm::DatenGelesen() {
+    verlaufNeu();
     ProduktSeite->zeigeTabelle();
     DienstleistungSeite->zeigeTabelle();
     ListRezepte();
@@ -87,7 +89,7 @@ void TMainForm::LoadZutaten() {
 }
 
 void TMainForm::SaveZutaten() {
-    const TDateiErgebnis ergebnis = SaveOptionsFile(daten, GetProgramDir(true) + Arbeitsdateiname);
+    const TDateiErgebnis ergebnis = schreibeArbeitsdatei({});
     if (ergebnis.ok()) {
         arbeitsdateiFehlerGezeigt = false;
         return;
@@ -142,6 +144,7 @@ void TMainForm::FormDestroy() {
     // working file from being written.
     if (!daten.afilename.isEmpty())
         Behandle([this] { SpeichereDokument(daten.afilename); });
+    Behandle([this] { sichereTaeglich(); });
     const TDateiErgebnis ergebnis = SaveOptionsFile(daten, GetProgramDir(true) + Arbeitsdateiname);
     if (!ergebnis.ok())
         ZeigeFehler(ergebnis.meldung);
@@ -172,6 +175,7 @@ void TMainForm::Neu1Click() {
                                       "anfangen?"),
                        QStringLiteral("Neue Datei"), TSymbol::fehler) != TAntwort::ja)
         return;
+    neuerStand(Sicherungsgrund::neu);
     daten.Leeren();
     ListRezepte();
     FillAuswertung();
@@ -190,6 +194,7 @@ void TMainForm::ffnen1Click() {
     const std::optional<QString> pfad = melder().dateiOeffnen(dialog);
     if (!pfad)
         return;
+    neuerStand(Sicherungsgrund::oeffnen);
     OeffneDokument(*pfad);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/fehler.h"
 #include "core/melder.h"
+#include "core/sicherungen.h"
 #include "exchange/csvimport.h"
 #include "exchange/verkaufsimport.h"
 #include "lists/kostenpruefung.h"
@@ -15,6 +16,7 @@
 #include "ui/menueanalyseform.h"
 #include "ui/preisaenderungform.h"
 #include "ui/verkaufsimportform.h"
+#include "ui/verlaufschritt.h"
 #include "ui/wartecursor.h"
 #include "ui/zielpreisform.h"
 
@@ -144,6 +146,8 @@ void TMainForm::VerkaeufeImportieren1Click() {
     VerkaufsImportForm->fuelle(*pfad, p);
     if (melder().modal(*VerkaufsImportForm) != QDialog::Accepted)
         return;
+    const TOffenerSchritt schritt(*this, QStringLiteral("Verkäufe importieren"),
+                                  Sicherungsgrund::verkaufsimport);
     const std::optional<int> gewaehlt = ListView3->gewaehlteNr();
     {
         TWarteCursor w;

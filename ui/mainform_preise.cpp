@@ -10,6 +10,7 @@
 #include "ui/preisentwicklungform.h"
 #include "ui/preisverlaufform.h"
 #include "ui/verkaufsimportform.h"
+#include "ui/verlaufschritt.h"
 #include "ui/wartecursor.h"
 
 #include <QAction>
@@ -65,6 +66,8 @@ void TMainForm::PreislisteImportieren1Click() {
     if (melder().modal(*PreislistenImportForm) != QDialog::Accepted)
         return;
     const std::optional<int> gewaehlt = ListView1->gewaehlteNr();
+    const TOffenerSchritt schritt(*this, QStringLiteral("Preisliste importieren"),
+                                  Sicherungsgrund::import);
     {
         TWarteCursor w;
         WendePreislisteAn(daten, p, !p.fehlerfrei());

@@ -11,6 +11,7 @@
 #include "ui/listenansicht.h"
 #include "ui/mengenform.h"
 #include "ui/rezeptform.h"
+#include "ui/verlaufschritt.h"
 #include "ui/zutatauswahl.h"
 
 #include <QPushButton>
@@ -56,6 +57,7 @@ void TMainForm::NewRezeptBtnClick() {
     RezeptForm->fuelleNeu(daten);
     if (melder().modal(*RezeptForm) != QDialog::Accepted)
         return;
+    const TOffenerSchritt schritt(*this, QStringLiteral("Neues Rezept anlegen"));
     const int nr = int(daten.anzahlRezepte());
     RezeptAnhaengen(daten, RezeptForm->form());
     rezepteGeaendert(nr);
@@ -68,6 +70,7 @@ void TMainForm::EditRezeptBtnClick() {
     RezeptForm->fuelleAus(daten, daten.rezept(uint32_t(*nr)));
     if (melder().modal(*RezeptForm) != QDialog::Accepted)
         return;
+    const TOffenerSchritt schritt(*this, RezeptSchritt(daten, *nr, QStringLiteral("bearbeiten")));
     RezeptErsetzen(daten, *nr, RezeptForm->form());
     rezepteGeaendert(nr);
 }
@@ -79,6 +82,7 @@ void TMainForm::RezeptKopieBtnClick() {
     RezeptForm->fuelleKopie(daten, *nr);
     if (melder().modal(*RezeptForm) != QDialog::Accepted)
         return;
+    const TOffenerSchritt schritt(*this, RezeptSchritt(daten, *nr, QStringLiteral("kopieren")));
     const int kopie = int(daten.anzahlRezepte());
     KopieAnhaengen(daten, *nr, RezeptForm->form());
     rezepteGeaendert(kopie);
@@ -91,6 +95,7 @@ void TMainForm::DelRezeptBtmClick() {
     if (melder().frage(Meldung::RezeptLoeschenFrage.toString(), Meldung::TitelLoeschen.toString(),
                        TSymbol::frage) != TAntwort::ja)
         return;
+    const TOffenerSchritt schritt(*this, RezeptSchritt(daten, *nr, QStringLiteral("löschen")));
     RezeptLoeschen(daten, *nr);
     rezepteGeaendert(std::nullopt);
 }

@@ -7,6 +7,7 @@
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
 #include "ui/verkaufslisteform.h"
+#include "ui/verlaufschritt.h"
 #include "ui/zahlfeld.h"
 
 #include <QCalendarWidget>
@@ -50,6 +51,7 @@ void TMainForm::VerkaufBtnClick() {
         melder().fehler(PortionenUngueltig() + QLatin1Char('.'), QStringLiteral("Hinzufügen"));
         return;
     }
+    const TOffenerSchritt schritt(*this, QStringLiteral("Verkauf erfassen"));
     ErfasseVerkauf(daten, daten.rezept(*nr), MonthCalendar1->selectedDate(), *portionen);
     PortionEd->setzeWert(1);
     verkaeufeGeaendert(int(*nr));
@@ -59,6 +61,7 @@ void TMainForm::VerkaufsListeBtnClick() {
     const auto nr = gewaehltesGericht();
     if (!nr)
         return;
+    const TOffenerSchritt schritt(*this, VerkaeufeLoeschenSchritt(daten, int(*nr)));
     VerkaufsListeForm->fuelle(daten, *nr);
     melder().modal(*VerkaufsListeForm);
     // Whatever closed the dialog: deletions are in the data already.

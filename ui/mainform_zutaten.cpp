@@ -8,6 +8,7 @@
 #include "costing/zutatkatalog.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
+#include "ui/verlaufschritt.h"
 #include "ui/zutatform.h"
 
 #include <QPushButton>
@@ -43,6 +44,7 @@ void TMainForm::NewZutatBtnClick() {
     ZutatForm->fuelleNeu(VerschiedeneWerte(daten));
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
+    const TOffenerSchritt schritt(*this, QStringLiteral("Neue Zutat anlegen"));
     const int nr = int(daten.anzahlZutaten());
     ZutatAnlegen(daten, ZutatForm->werte());
     zutatenGeaendert(nr);
@@ -57,6 +59,7 @@ void TMainForm::ZutatEditBtnClick() {
     ZutatForm->setzeVerlauf([this, zutat = uint32_t(*nr)] { zeigePreisverlauf(zutat); });
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
+    const TOffenerSchritt schritt(*this, ZutatSchritt(daten, *nr, QStringLiteral("bearbeiten")));
     ZutatAendern(daten, *nr, ZutatForm->werte());
     zutatenGeaendert(nr);
 }
@@ -73,6 +76,7 @@ void TMainForm::DelZutatBtnClick() {
     if (melder().frage(Meldung::ZutatLoeschenFrage.toString(), Meldung::TitelLoeschen.toString(),
                        TSymbol::frage) != TAntwort::ja)
         return;
+    const TOffenerSchritt schritt(*this, ZutatSchritt(daten, *nr, QStringLiteral("löschen")));
     LoescheZutat(daten, *nr);
     zutatenGeaendert(std::nullopt);
 }

@@ -158,6 +158,8 @@ pruefe_vervollstaendigung() {
     ok || fehlschlag "Vervollständigung: import DATEI CSV nennt nicht die .csv-Dateien"
   [ "$(vervollstaendige "$prefix" ormisto-cli --locale de_DE diagramm "${z}a.zat" --png "$z")" = "$(printf '%s\n' "${z}d.png" "${z}f")" ] &&
     ok || fehlschlag "Vervollständigung: --png nennt nicht die .png-Dateien"
+  [ "$(vervollstaendige "$prefix" ormisto-cli sicherungen --ordner "$z")" = "${z}f" ] &&
+    ok || fehlschlag "Vervollständigung: --ordner nennt nicht nur die Ordner"
   [ "$(vervollstaendige "$prefix" ormisto-cli liste "")" = "$(printf '%s\n' rezepte verkaeufe zutaten)" ] &&
     ok || fehlschlag "Vervollständigung: liste nennt nicht die Listen"
   rm -rf "$ordner"

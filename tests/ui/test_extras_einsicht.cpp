@@ -89,9 +89,9 @@ private Q_SLOTS:
     void menueZwischenDateiUndUeber() {
         TMainForm f;
         const QList<QAction*> oben = f.menuBar()->actions();
-        QCOMPARE(oben.size(), 3);
-        QCOMPARE(OhneMnemonik(oben[1]->text()), QStringLiteral("Extras"));
-        QCOMPARE(oben[2], f.ber1);
+        QCOMPARE(oben.size(), 4);
+        QCOMPARE(OhneMnemonik(oben[2]->text()), QStringLiteral("Extras"));
+        QCOMPARE(oben[3], f.ber1);
         QStringList punkte;
         for (QAction* a : f.Extras1->actions())
             if (!a->isSeparator())

@@ -467,8 +467,9 @@ private Q_SLOTS:
         QStringList datei;
         for (QAction* a : f.Datei1->actions())
             datei << OhneMnemonik(a->text());
-        QCOMPARE(datei, (QStringList{"Neu...", "Öffnen...", "Speichern", "Speichern unter...", "",
-                                     "Drucker einrichten...", "Drucken", "", "Beenden"}));
+        QCOMPARE(datei, (QStringList{"Neu...", "Öffnen...", "Speichern", "Speichern unter...",
+                                     "Sicherung wiederherstellen...", "", "Drucker einrichten...",
+                                     "Drucken", "", "Beenden"}));
         QCOMPARE(OhneMnemonik(f.menuBar()->actions().last()->text()), QStringLiteral("Über..."));
         QVERIFY(!f.menuBar()->actions().last()->menu());
 

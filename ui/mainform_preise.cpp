@@ -3,6 +3,7 @@
 #include "ui/mainform.h"
 
 #include "core/melder.h"
+#include "core/sicherungen.h"
 #include "exchange/csvimport.h"
 #include "exchange/preisliste.h"
 #include "ui/fehlerbox.h"

@@ -12,13 +12,13 @@ QString Zutaten(const std::vector<TUrsache>& liste, bool mitDatum) {
     for (const TUrsache& u : liste) {
         QString t = u.text();
         if (mitDatum)
-            t += u.deklariertAm.isValid()
-                     ? QStringLiteral(" [deklariert am %1]")
-                           .arg(QLocale().toString(u.deklariertAm, QLocale::ShortFormat))
-                     : QStringLiteral(" [nie deklariert]");
+            t +=
+                QStringLiteral(" – ") +
+                (u.deklariertAm.isValid() ? QLocale().toString(u.deklariertAm, QLocale::ShortFormat)
+                                          : QStringLiteral("nie deklariert"));
         teile << t;
     }
-    return teile.join(QStringLiteral(", "));
+    return teile.join(mitDatum ? QStringLiteral("; ") : QStringLiteral(", "));
 }
 
 } // namespace

@@ -18,5 +18,6 @@ int UngeklaerteRezepte(const TDaten& d, int filter);
 // One dish's record: "Gruppe", "Code", "Text", "Zustand", "Zutaten"; a row per group
 // (its key), a row per additive class present (Gruppe "Zusatzstoff"), and, while some
 // ingredient's additives are unchecked, a row "Zusatzstoffe" in state "ungeklärt".
-// `mitDatum` adds each ingredient's declaration date.
+// `mitDatum` adds each ingredient's declaration date ("Butter – 01.03.24; Mehl – nie
+// deklariert").
 TListe AllergenDokumentation(const TDaten& d, const TRezept& r, bool mitDatum = false);

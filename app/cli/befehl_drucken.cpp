@@ -2,10 +2,12 @@
 #include "app/cli/befehl_auswertung.h"
 #include "app/cli/befehl_kalkulation.h"
 #include "app/cli/befehl_liste.h"
+#include "app/cli/einsichtsoptionen.h"
 
 #include "core/daten.h"
 #include "costing/mengen.h"
 #include "exchange/print/druckauftrag.h"
+#include "exchange/print/kennzeichnungsdruck.h"
 #include "exchange/print/pdfdruck.h"
 #include "exchange/print/rezeptdruck.h"
 
@@ -13,7 +15,15 @@
 
 namespace {
 
-enum class TWas { liste, auswertung, diagramm, kalkulation, rezeptblatt };
+enum class TWas {
+    liste,
+    auswertung,
+    diagramm,
+    kalkulation,
+    rezeptblatt,
+    kennzeichnung,
+    allergendoku
+};
 
 QStringList RezeptOptionen() {
     return {QStringLiteral("rezept"), QStringLiteral("bedarfsmenge")};
@@ -32,6 +42,10 @@ QStringList EigeneOptionen(TWas was) {
     case TWas::kalkulation:
     case TWas::rezeptblatt:
         return RezeptOptionen();
+    case TWas::kennzeichnung:
+        return {QStringLiteral("filter")};
+    case TWas::allergendoku:
+        return {QStringLiteral("rezept")};
     }
     return {};
 }
@@ -64,9 +78,13 @@ TWas Was(const QString& name) {
         return TWas::kalkulation;
     if (name == QLatin1String("rezeptblatt"))
         return TWas::rezeptblatt;
+    if (name == QLatin1String("kennzeichnung"))
+        return TWas::kennzeichnung;
+    if (name == QLatin1String("allergendoku"))
+        return TWas::allergendoku;
     throw TNutzungsFehler(QStringLiteral("Unbekannte Druckausgabe %1 (zutaten, rezepte, "
-                                         "verkaeufe, auswertung, diagramm, kalkulation oder "
-                                         "rezeptblatt)")
+                                         "verkaeufe, auswertung, diagramm, kalkulation, "
+                                         "rezeptblatt, kennzeichnung oder allergendoku)")
                               .arg(name));
 }
 
@@ -107,6 +125,8 @@ int drucken(const TArgumente& a) {
     if (was == TWas::kalkulation || was == TWas::rezeptblatt)
         rezept = RezeptArgument(a);
     const auto bedarf = a.wert(QStringLiteral("bedarfsmenge"));
+    const int filter = was == TWas::kennzeichnung ? FilterWahl(a) : 0;
+    const QString rezeptText = was == TWas::allergendoku ? RezeptNummerText(a) : QString();
 
     TDaten daten;
     LadeDatei(daten, datei);
@@ -131,6 +151,14 @@ int drucken(const TArgumente& a) {
             PrintDiagram(d, tabelle, gruppe, Kennzahlname(auswertung->kennzahl));
         };
         break;
+    case TWas::kennzeichnung:
+        drucke = [&](QPagedPaintDevice& d) { DruckeSpeisekarte(d, daten, filter); };
+        break;
+    case TWas::allergendoku: {
+        const uint32_t nr = RezeptNummer(daten, rezeptText);
+        drucke = [&, nr](QPagedPaintDevice& d) { DruckeAllergenDokumentation(d, daten, nr); };
+        break;
+    }
     case TWas::kalkulation:
     case TWas::rezeptblatt:
         FuelleRezeptDialog(form, daten, *rezept);
@@ -159,7 +187,8 @@ ORMISTO_BEFEHL({"drucken",
                 "druckt in eine PDF-Datei (A4, mit --quer im Querformat), was das Programm "
                 "druckt. WAS: zutaten, rezepte, verkaeufe (Optionen von liste), auswertung, "
                 "diagramm (Optionen von auswertung, dazu --gruppe G), kalkulation, rezeptblatt "
-                "(--rezept NR, mit --bedarfsmenge A das Blatt der Mengenberechnung)",
+                "(--rezept NR, mit --bedarfsmenge A das Blatt der Mengenberechnung), kennzeichnung "
+                "(die Speisekarte mit Kennzeichnung, --filter K), allergendoku (--rezept NR)",
                 {QStringLiteral("quer"), QStringLiteral("umgekehrt"), QStringLiteral("simulation")},
                 AlleOptionen() << QStringLiteral("pdf"),
                 &drucken,

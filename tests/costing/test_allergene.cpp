@@ -240,7 +240,7 @@ private Q_SLOTS:
                          QStringLiteral("ungeklärt"), QStringLiteral("Mehl, Zucker")}));
         QVERIFY(AllergenDokumentation(d, r, true)
                     .zelle(milch, 4)
-                    .startsWith(QStringLiteral("Butter [deklariert am ")));
+                    .startsWith(QStringLiteral("Butter – ")));
     }
 
     void dateiOhneDeklarationUnveraendert() {

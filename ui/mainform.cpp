@@ -187,6 +187,7 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     verbindeCsv();
     verbindeDruck();
     verbindeExtras();
+    verbindeKennzeichnung();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());
 
     Behandle([this] { FormCreate(); });

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,8 +37,11 @@ class TZahlFeld;
 namespace fenster {
 
 class TAboutBox;
+class TAllergenDokuForm;
+class TAllergenkarteForm;
 class TAufschluesselungForm;
 class TCalcAmountsForm;
+class TKennzeichnungSeite;
 class TKostenpruefungForm;
 class TMenueanalyseForm;
 class TPreisaenderungForm;
@@ -257,7 +261,21 @@ public:
     // lines `zeilen`.
     void druckeListe(const QString& titel, const TListe& liste, const QStringList& zeilen = {});
 
+    // --- Allergens and additives (mainform_kennzeichnung.cpp) ---
+    TKennzeichnungSeite* KennzeichnungSeite = nullptr; // master-data page "Kennzeichnung"
+    QAction* Allergenkarte1 = nullptr;
+    QAction* AllergenDoku1 = nullptr;
+    TAllergenkarteForm* AllergenkarteForm = nullptr;
+    TAllergenDokuForm* AllergenDokuForm = nullptr;
+    void Allergenkarte1Click();
+    // The record of the recipe selected on the tab "Rezepte".
+    void AllergenDoku1Click();
+
     // --- Printing (mainform_druck.cpp) ---
+    // Runs a printout on the window's printer as every print command does: the printer
+    // checked, the job named, a wait cursor meanwhile.
+    void druckeAufDrucker(
+        const std::function<void(QPrinter&, const std::function<void(const QString&)>&)>& drucke);
     // "Drucken": the active tab's list, or the chart while the evaluation shows it.
     void Drucken1Click();
     // "Drucker einrichten...": printer, paper and orientation for every later printout.
@@ -321,6 +339,8 @@ private:
     void verbindeCsv();
     // The menu "Extras", its dialogs and the status bar's count (mainform_extras.cpp).
     void verbindeExtras();
+    // The master-data page and the two dialogs of the declaration.
+    void verbindeKennzeichnung();
     // The print commands of the window and of the recipe and amount dialogs.
     void verbindeDruck();
     // "Kalkulation drucken" and "Rezept drucken" of both dialogs, with what they show.

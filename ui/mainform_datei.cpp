@@ -4,6 +4,7 @@
 #include "core/datei.h"
 #include "core/fehler.h"
 #include "ui/fehlerbox.h"
+#include "ui/kennzeichnungseite.h"
 #include "ui/stammdatenseite.h"
 
 #include <QAction>
@@ -69,6 +70,8 @@ void TMainForm::setzeTitel() {
 void TMainForm::DatenGelesen() {
     ProduktSeite->zeigeTabelle();
     DienstleistungSeite->zeigeTabelle();
+    if (KennzeichnungSeite)
+        KennzeichnungSeite->zeige();
     ListRezepte();
 }
 

@@ -3,8 +3,10 @@
 
 #include "core/fehler.h"
 #include "core/melder.h"
+#include "costing/allergene.h"
 #include "costing/meldungen.h"
 #include "costing/zutatkatalog.h"
+#include "ui/deklarationsknopf.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
 #include "ui/zutatform.h"
@@ -40,10 +42,13 @@ void TMainForm::zutatenGeaendert(std::optional<int> nr) {
 
 void TMainForm::NewZutatBtnClick() {
     ZutatForm->fuelleNeu(VerschiedeneWerte(daten));
+    ZutatForm->AllergeneBtn->setze(Kennzeichnung(daten).tabelle, {});
+    ZutatForm->AllergeneBtn->setzeZutat({});
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const int nr = int(daten.anzahlZutaten());
     ZutatHinzufuegen(daten, ZutatForm->werte());
+    Kennzeichnung(daten).setze(uint32_t(nr), ZutatForm->AllergeneBtn->wert());
     zutatenGeaendert(nr);
 }
 
@@ -53,9 +58,13 @@ void TMainForm::ZutatEditBtnClick() {
         return;
     // The drop-down lists stay those of the last new ingredient.
     ZutatForm->fuelleAus(ZutatWerte(daten.zutat(uint32_t(*nr))));
+    ZutatForm->AllergeneBtn->setze(Kennzeichnung(daten).tabelle,
+                                   Kennzeichnung(daten).deklaration(uint32_t(*nr)));
+    ZutatForm->AllergeneBtn->setzeZutat(ZutatWerte(daten.zutat(uint32_t(*nr))).name);
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     ZutatErsetzen(daten, *nr, ZutatForm->werte());
+    Kennzeichnung(daten).setze(uint32_t(*nr), ZutatForm->AllergeneBtn->wert());
     zutatenGeaendert(nr);
 }
 

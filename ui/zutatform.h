@@ -10,6 +10,8 @@ class TZahlFeld;
 
 namespace fenster {
 
+class TDeklarationsKnopf;
+
 // "Zutat bearbeiten": one dialog for new and changed ingredients. It keeps its contents
 // and drop-down lists between uses; only a new ingredient rebuilds the lists. There is
 // no Cancel button: the close box (or Escape) cancels.
@@ -31,6 +33,7 @@ public:
     QComboBox* EinheitCombo;
     TZahlFeld* MengeEd;
     TZahlFeld* PreisEd;
+    TDeklarationsKnopf* AllergeneBtn; // "Allergene und Zusatzstoffe..."
     QPushButton* OKBtn;
 
     void OKBtnClick();

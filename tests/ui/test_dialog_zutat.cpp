@@ -6,6 +6,7 @@
 #include "tests/support/locale.h"
 #include "tests/support/testmelder.h"
 #include "tests/ui/dialoghilfe.h"
+#include "ui/deklarationsknopf.h"
 #include "ui/listenansicht.h"
 #include "ui/zahlfeld.h"
 #include "ui/zutatauswahl.h"
@@ -127,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&f));
         const QList<QWidget*> erwartet = {f.NameEd,       f.LieferantCombo, f.GruppeCombo,
                                           f.EinheitCombo, f.MengeEd,        f.PreisEd,
-                                          f.OKBtn};
+                                          f.AllergeneBtn, f.OKBtn};
         QCOMPARE(TabFolge(f.NameEd), erwartet);
     }
 

@@ -96,9 +96,10 @@ private Q_SLOTS:
         for (QAction* a : f.Extras1->actions())
             if (!a->isSeparator())
                 punkte << OhneMnemonik(a->text());
-        QCOMPARE(punkte, (QStringList{"Kostenaufschlüsselung...", "Kostenprüfung...",
-                                      "Zielpreis...", "Preisänderung simulieren...",
-                                      "Menü-Analyse...", "Verkäufe importieren..."}));
+        QCOMPARE(punkte,
+                 (QStringList{"Kostenaufschlüsselung...", "Kostenprüfung...", "Zielpreis...",
+                              "Preisänderung simulieren...", "Menü-Analyse...", "Allergenkarte...",
+                              "Allergen-Dokumentation...", "Verkäufe importieren..."}));
     }
 
     void ohneGewaehltesRezeptNurDieMeldung() {

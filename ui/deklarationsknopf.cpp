@@ -8,11 +8,13 @@ namespace fenster {
 
 TDeklarationsKnopf::TDeklarationsKnopf(QWidget* parent)
     : QPushButton(QStringLiteral("&Allergene und Zusatzstoffe..."), parent),
-      AllergenForm(new TAllergenForm(this)) {
+      AllergenForm(std::make_unique<TAllergenForm>()) {
     setObjectName(QStringLiteral("AllergeneBtn"));
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, Sicher(this, &TDeklarationsKnopf::klick));
 }
+
+TDeklarationsKnopf::~TDeklarationsKnopf() = default;
 
 void TDeklarationsKnopf::setze(const TKennzeichnungsTabelle& t, const TZutatDeklaration& d) {
     tabelle = &t;

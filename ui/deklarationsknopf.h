@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 
+#include <memory>
+
 namespace fenster {
 
 class TAllergenForm;
@@ -15,6 +17,7 @@ class TDeklarationsKnopf : public QPushButton {
     Q_OBJECT
 public:
     explicit TDeklarationsKnopf(QWidget* parent = nullptr);
+    ~TDeklarationsKnopf() override;
 
     // Before each showing of the ingredient dialog; the table must outlive the showing.
     void setze(const TKennzeichnungsTabelle& tabelle, const TZutatDeklaration& d);
@@ -23,7 +26,8 @@ public:
     void setzeZutat(const QString& name) { zutat = name; }
 
     void klick();
-    TAllergenForm* AllergenForm;
+    // Its own window, outside the ingredient dialog's widgets.
+    std::unique_ptr<TAllergenForm> AllergenForm;
 
 private:
     const TKennzeichnungsTabelle* tabelle = nullptr;

@@ -68,8 +68,9 @@ private Q_SLOTS:
         auto* einheit = Feld<QComboBox>(f, QStringLiteral("Einheit:"));
         auto* menge = Feld<TZahlFeld>(f, QStringLiteral("Menge:"));
         auto* preis = Feld<TZahlFeld>(f, QStringLiteral("Preis:"));
-        // Only OK; the close box cancels.
-        QCOMPARE(f.findChildren<QPushButton*>().size(), 1);
+        // OK and the declaration's button; the close box cancels.
+        QCOMPARE(f.findChildren<QPushButton*>().size(), 2);
+        QCOMPARE(Knopf(f, QStringLiteral("Allergene und Zusatzstoffe...")), f.AllergeneBtn);
         QCOMPARE(Knopf(f, QStringLiteral("OK")), f.OKBtn);
 
         // Before any new ingredient the lists are empty, also when changing one.

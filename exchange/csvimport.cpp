@@ -2,6 +2,7 @@
 
 #include "core/texte.h"
 #include "core/zahlen.h"
+#include "costing/preisverlauf.h"
 #include "exchange/csvkodierung.h"
 
 #include <QFile>
@@ -176,6 +177,8 @@ qsizetype ImportiereZutaten(TDaten& daten, QByteArrayView bytes, bool ersteZeile
     auto* ziel = static_cast<TZutat*>(daten.zutats.AddMany(uint32_t(anzahl)));
     std::memcpy(static_cast<void*>(ziel), neu.zutaten.data(), anzahl * sizeof(TZutat));
     neu.zutaten.clear(); // the catalogue owns the texts now
+    for (uint32_t nr = daten.zutats.count - uint32_t(anzahl); nr < daten.zutats.count; ++nr)
+        MerkeNeueZutat(daten, nr, TPreisquelle::csvImport);
     return qsizetype(anzahl);
 }
 

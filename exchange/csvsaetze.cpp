@@ -1,5 +1,7 @@
 #include "exchange/csvsaetze.h"
 
+#include "core/fehler.h"
+
 namespace {
 
 bool istZeilenende(char16_t c) {
@@ -168,4 +170,19 @@ bool TCsvLeser::leer() const {
         if (!f.trimmed().isEmpty())
             return false;
     return true;
+}
+
+void LeseBisKopfzeile(TCsvLeser& leser) {
+    for (;;) {
+        leser.setzeTrenner(leser.haeufigsterTrenner());
+        if (!leser.naechster())
+            throw TFehler(QStringLiteral("Die Datei ist leer"));
+        if (leser.offen())
+            throw TFehler(
+                QStringLiteral("In der Kopfzeile (Zeile %1) ist ein Anführungszeichen nicht "
+                               "geschlossen")
+                    .arg(leser.zeile()));
+        if (!leser.leer())
+            return;
+    }
 }

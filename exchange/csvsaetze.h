@@ -48,3 +48,8 @@ private:
     // Fields with "" inside need a copy; one buffer per field position.
     std::vector<QString> puffer;
 };
+
+// Reads up to the first record that is not empty, the header of a CSV file; each line
+// before it decides its own separator, and the header's stays for the records after it.
+// Throws TFehler when the file is empty or a quote in the header is left open.
+void LeseBisKopfzeile(TCsvLeser& leser);

@@ -358,25 +358,7 @@ namespace {
 
 TVerkaufsPruefung pruefeText(const TDaten& daten, const QString& text) {
     TCsvLeser leser(text);
-    bool kopf = false;
-    for (;;) {
-        // Each line before the header decides its own separator.
-        leser.setzeTrenner(leser.haeufigsterTrenner());
-        if (!leser.naechster())
-            break;
-        if (leser.offen())
-            throw TFehler(
-                QStringLiteral("In der Kopfzeile (Zeile %1) ist ein Anführungszeichen nicht "
-                               "geschlossen")
-                    .arg(leser.zeile()));
-        if (!leser.leer()) {
-            kopf = true;
-            break;
-        }
-    }
-    if (!kopf)
-        throw TFehler(QStringLiteral("Die Datei ist leer"));
-
+    LeseBisKopfzeile(leser);
     TPruefer pruefer(daten, text, leseKopf(leser));
     pruefer.lies(leser);
     return pruefer.ergebnis();

@@ -47,6 +47,8 @@ class TMenueanalyseForm;
 class TPreisaenderungForm;
 class TRezeptForm;
 class TVerkaufsImportForm;
+class TPreisentwicklungForm;
+class TPreisverlaufForm;
 class TVerkaufsListeForm;
 class TZeigeBildForm;
 class TZielpreisForm;
@@ -246,6 +248,18 @@ public:
     TPreisaenderungForm* PreisaenderungForm = nullptr;
     TMenueanalyseForm* MenueanalyseForm = nullptr;
     TVerkaufsImportForm* VerkaufsImportForm = nullptr;
+    // Purchase prices over time (mainform_preise.cpp).
+    QAction* PreislisteImportieren1 = nullptr;
+    QAction* Preisaenderungen1 = nullptr;
+    TVerkaufsImportForm* PreislistenImportForm = nullptr;
+    TPreisentwicklungForm* PreisentwicklungForm = nullptr;
+    TPreisverlaufForm* PreisverlaufForm = nullptr;
+    QString letztePreisliste;
+    void verbindePreise();
+    void PreislisteImportieren1Click();
+    void Preisaenderungen1Click();
+    // "Preisverlauf..." of the ingredient dialog.
+    void zeigePreisverlauf(uint32_t zutat);
     QLabel* KostenhinweisLabel = nullptr; // in the status bar
     // The breakdown and the target price act on the recipe selected on the tab "Rezepte".
     void Kostenaufschluesselung1Click();

@@ -53,6 +53,7 @@ void TMainForm::verbindeExtras() {
     VerkaeufeImportieren1 =
         eintrag("VerkaeufeImportieren1", QStringLiteral("&Verkäufe importieren..."),
                 &TMainForm::VerkaeufeImportieren1Click);
+    verbindePreise();
 
     AufschluesselungForm = new TAufschluesselungForm(this);
     KostenpruefungForm = new TKostenpruefungForm(this);

@@ -5,6 +5,7 @@
 #include "core/melder.h"
 #include "costing/allergene.h"
 #include "costing/meldungen.h"
+#include "costing/preisverlauf.h"
 #include "costing/zutatkatalog.h"
 #include "ui/deklarationsknopf.h"
 #include "ui/fehlerbox.h"
@@ -47,7 +48,7 @@ void TMainForm::NewZutatBtnClick() {
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const int nr = int(daten.anzahlZutaten());
-    ZutatHinzufuegen(daten, ZutatForm->werte());
+    ZutatAnlegen(daten, ZutatForm->werte());
     Kennzeichnung(daten).setze(uint32_t(nr), ZutatForm->AllergeneBtn->wert());
     zutatenGeaendert(nr);
 }
@@ -61,9 +62,10 @@ void TMainForm::ZutatEditBtnClick() {
     ZutatForm->AllergeneBtn->setze(Kennzeichnung(daten).tabelle,
                                    Kennzeichnung(daten).deklaration(uint32_t(*nr)));
     ZutatForm->AllergeneBtn->setzeZutat(ZutatWerte(daten.zutat(uint32_t(*nr))).name);
+    ZutatForm->setzeVerlauf([this, zutat = uint32_t(*nr)] { zeigePreisverlauf(zutat); });
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
-    ZutatErsetzen(daten, *nr, ZutatForm->werte());
+    ZutatAendern(daten, *nr, ZutatForm->werte());
     Kennzeichnung(daten).setze(uint32_t(*nr), ZutatForm->AllergeneBtn->wert());
     zutatenGeaendert(nr);
 }

@@ -11,9 +11,9 @@
 
 namespace fenster {
 
-TVerkaufsImportForm::TVerkaufsImportForm(QWidget* parent)
-    : TDialogBasis(QStringLiteral("Verkäufe importieren"), parent), DateiLabel(new QLabel),
-      ZusammenfassungLabel(new QLabel), FehlerLabel(new QLabel),
+TVerkaufsImportForm::TVerkaufsImportForm(QWidget* parent, const QString& titel)
+    : TDialogBasis(titel, parent), DateiLabel(new QLabel), ZusammenfassungLabel(new QLabel),
+      FehlerLabel(new QLabel),
       FehlerListe(new TListenAnsicht(QStringLiteral("Fehlerhafte Zeilen"))),
       ImportBtn(new QPushButton(QStringLiteral("Importieren"))),
       AbbrechenBtn(new QPushButton(QStringLiteral("Abbrechen"))) {
@@ -49,30 +49,37 @@ TVerkaufsImportForm::TVerkaufsImportForm(QWidget* parent)
 }
 
 void TVerkaufsImportForm::fuelle(const QString& pfad, const TVerkaufsPruefung& p) {
-    const bool fehlerfrei = p.fehlerfrei();
-    DateiLabel->setText(QStringLiteral("Datei: %1").arg(QDir::toNativeSeparators(pfad)));
     // What pressing the import button records.
-    QString text = Zusammenfassung(p, !fehlerfrei);
-    if (p.summen.empty())
-        text += QStringLiteral("\nDie Datei enthält keine Verkäufe, die erfasst werden könnten.");
-    ZusammenfassungLabel->setText(text);
+    fuelle(pfad, Zusammenfassung(p, !p.fehlerfrei()), Fehlerzeilen(p, p.fehler.size()),
+           p.summen.empty()
+               ? QStringLiteral("Die Datei enthält keine Verkäufe, die erfasst werden könnten.")
+               : QString());
+}
+
+void TVerkaufsImportForm::fuelle(const QString& pfad, const QString& zusammenfassung,
+                                 const QStringList& fehlerzeilen, const QString& leer) {
+    const bool fehlerfrei = fehlerzeilen.isEmpty();
+    DateiLabel->setText(QStringLiteral("Datei: %1").arg(QDir::toNativeSeparators(pfad)));
+    ZusammenfassungLabel->setText(leer.isEmpty() ? zusammenfassung
+                                                 : zusammenfassung + QLatin1Char('\n') + leer);
 
     TListe fehler;
     fehler.setzeSpalten({{QStringLiteral("Fehler"), 460}});
-    for (const QString& z : Fehlerzeilen(p, p.fehler.size()))
+    for (const QString& z : fehlerzeilen)
         fehler.zeilen.append({z});
     FehlerListe->zeige(std::move(fehler));
     FehlerListe->scrollToTop();
-    FehlerLabel->setText(p.fehler.size() == 1
-                             ? QStringLiteral("1 Zeile ist &fehlerhaft:")
-                             : QStringLiteral("%1 Zeilen sind &fehlerhaft:").arg(p.fehler.size()));
+    FehlerLabel->setText(
+        fehlerzeilen.size() == 1
+            ? QStringLiteral("1 Zeile ist &fehlerhaft:")
+            : QStringLiteral("%1 Zeilen sind &fehlerhaft:").arg(fehlerzeilen.size()));
     FehlerLabel->setVisible(!fehlerfrei);
     FehlerListe->setVisible(!fehlerfrei);
 
     ImportBtn->setText(fehlerfrei ? QStringLiteral("Importieren")
                                   : QStringLiteral("Ohne fehlerhafte Zeilen importieren"));
-    // Nothing to record: only cancelling is left.
-    ImportBtn->setEnabled(!p.summen.empty());
+    // Nothing to do: only cancelling is left.
+    ImportBtn->setEnabled(leer.isEmpty());
     (ImportBtn->isEnabled() ? ImportBtn : AbbrechenBtn)->setFocus();
     adjustSize();
 }

@@ -54,6 +54,9 @@ TZutatForm::TZutatForm(QWidget* parent) : TDialogBasis(QStringLiteral("Zutat bea
     MengeEd = zahlfeld(QStringLiteral("MengeEd"));
     PreisEd = zahlfeld(QStringLiteral("PreisEd"));
     AllergeneBtn = new TDeklarationsKnopf;
+    VerlaufBtn = new QPushButton(QStringLiteral("Preis&verlauf..."));
+    VerlaufBtn->setObjectName(QStringLiteral("VerlaufBtn"));
+    VerlaufBtn->setEnabled(false);
     OKBtn = new QPushButton(QStringLiteral("OK"));
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
@@ -72,18 +75,30 @@ TZutatForm::TZutatForm(QWidget* parent) : TDialogBasis(QStringLiteral("Zutat bea
     spalte->addWidget(AllergeneBtn);
     spalte->addSpacing(8);
     auto* knopfzeile = new QHBoxLayout;
+    knopfzeile->addWidget(VerlaufBtn);
     knopfzeile->addStretch();
     knopfzeile->addWidget(OKBtn);
-    knopfzeile->addStretch();
     spalte->addLayout(knopfzeile);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 
     MengeEd->setzeWert(1);
     PreisEd->setzeWert(0);
     connect(OKBtn, &QPushButton::clicked, this, Sicher(this, &TZutatForm::OKBtnClick));
+    connect(VerlaufBtn, &QPushButton::clicked, this, Sicher(this, &TZutatForm::VerlaufBtnClick));
+}
+
+void TZutatForm::setzeVerlauf(std::function<void()> zeigen) {
+    verlauf = std::move(zeigen);
+    VerlaufBtn->setEnabled(bool(verlauf));
+}
+
+void TZutatForm::VerlaufBtnClick() {
+    if (verlauf)
+        verlauf();
 }
 
 void TZutatForm::fuelleNeu(const TZutatAuswahllisten& listen) {
+    setzeVerlauf({});
     NameEd->clear();
     setzeListe(LieferantCombo, listen.lieferanten);
     setzeListe(GruppeCombo, listen.gruppen);

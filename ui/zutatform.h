@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "costing/zutatkatalog.h"
 #include "ui/dialogbasis.h"
 
@@ -34,12 +36,19 @@ public:
     TZahlFeld* MengeEd;
     TZahlFeld* PreisEd;
     TDeklarationsKnopf* AllergeneBtn; // "Allergene und Zusatzstoffe..."
+    QPushButton* VerlaufBtn;          // "Preisverlauf...", for an ingredient that exists
     QPushButton* OKBtn;
 
+    // What "Preisverlauf..." shows; without one (a new ingredient) the button is off.
+    void setzeVerlauf(std::function<void()> zeigen);
     void OKBtnClick();
+    void VerlaufBtnClick();
 
 protected:
     void showEvent(QShowEvent* e) override;
+
+private:
+    std::function<void()> verlauf;
 };
 
 } // namespace fenster

@@ -57,20 +57,8 @@ int preisaenderung(const TArgumente& a) {
 
     TDaten daten;
     LadeDatei(daten, datei);
-    if (p.auswahl == TPreisAuswahl::zutat) {
-        bool ok = false;
-        const qint64 nr = zutatText.toLongLong(&ok, 10);
-        const uint32_t n = daten.anzahlZutaten();
-        if (!ok || nr < 0 || nr >= qint64(n))
-            throw TFehler(n == 0 ? QStringLiteral("Die Datei enthält keine Zutat mit der Nummer "
-                                                  "%1; sie enthält keine Zutaten")
-                                       .arg(zutatText)
-                                 : QStringLiteral("Die Datei enthält keine Zutat mit der Nummer "
-                                                  "%1; gültig sind 0 bis %2")
-                                       .arg(zutatText)
-                                       .arg(n - 1));
-        p.zutat = uint32_t(nr);
-    }
+    if (p.auswahl == TPreisAuswahl::zutat)
+        p.zutat = ZutatNummer(daten, zutatText);
     SchreibeAusgabe(CsvBytes(Preisaenderungsliste(daten, p, filter, alle)), aus);
     return 0;
 }

@@ -7,32 +7,54 @@
 
 #include <QRegularExpression>
 
-QString RezeptNummerText(const TArgumente& a) {
-    const auto text = a.wert(QStringLiteral("rezept"));
+namespace {
+
+QString nummerText(const TArgumente& a, const QString& option) {
+    const auto text = a.wert(option);
     if (!text)
-        throw TNutzungsFehler(QStringLiteral("--rezept fehlt"));
+        throw TNutzungsFehler(QStringLiteral("--%1 fehlt").arg(option));
     static const QRegularExpression ganzzahl(QStringLiteral("^[+-]?[0-9]+$"));
     if (!ganzzahl.match(*text).hasMatch())
         throw TNutzungsFehler(
-            QStringLiteral("--rezept erwartet eine ganze Zahl, nicht \"%1\"").arg(*text));
+            QStringLiteral("--%1 erwartet eine ganze Zahl, nicht \"%2\"").arg(option, *text));
     return *text;
 }
 
-uint32_t RezeptNummer(const TDaten& d, const QString& text) {
-    // Negative and huge numbers are well-formed; they name no recipe.
+// `was` is "kein Rezept" or "keine Zutat", `keine` "keine Rezepte" or "keine Zutaten".
+uint32_t nummer(uint32_t n, const QString& text, const QString& was, const QString& keine) {
+    // Negative and huge numbers are well-formed; they name no record.
     bool ok = false;
     const qint64 gelesen = text.toLongLong(&ok, 10);
     const qint64 nr = ok ? gelesen : -1;
-    const uint32_t n = d.anzahlRezepte();
     if (nr >= 0 && nr < qint64(n))
         return uint32_t(nr);
-    throw TFehler(n == 0 ? QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
-                                          "sie enthält keine Rezepte")
-                               .arg(text)
-                         : QStringLiteral("Die Datei enthält kein Rezept mit der Nummer %1; "
-                                          "gültig sind 0 bis %2")
-                               .arg(text)
+    throw TFehler(n == 0 ? QStringLiteral("Die Datei enthält %1 mit der Nummer %2; "
+                                          "sie enthält %3")
+                               .arg(was, text, keine)
+                         : QStringLiteral("Die Datei enthält %1 mit der Nummer %2; "
+                                          "gültig sind 0 bis %3")
+                               .arg(was, text)
                                .arg(n - 1));
+}
+
+} // namespace
+
+QString RezeptNummerText(const TArgumente& a) {
+    return nummerText(a, QStringLiteral("rezept"));
+}
+
+uint32_t RezeptNummer(const TDaten& d, const QString& text) {
+    return nummer(d.anzahlRezepte(), text, QStringLiteral("kein Rezept"),
+                  QStringLiteral("keine Rezepte"));
+}
+
+QString ZutatNummerText(const TArgumente& a) {
+    return nummerText(a, QStringLiteral("zutat"));
+}
+
+uint32_t ZutatNummer(const TDaten& d, const QString& text) {
+    return nummer(d.anzahlZutaten(), text, QStringLiteral("keine Zutat"),
+                  QStringLiteral("keine Zutaten"));
 }
 
 int FilterWahl(const TArgumente& a) {

@@ -16,6 +16,9 @@ QString RezeptNummerText(const TArgumente& a);
 // The recipe that text names; a number outside the file is an error, worded as the
 // "kalkulation" command words it.
 uint32_t RezeptNummer(const TDaten& d, const QString& text);
+// The same for --zutat and the ingredients.
+QString ZutatNummerText(const TArgumente& a);
+uint32_t ZutatNummer(const TDaten& d, const QString& text);
 
 // --filter K, 0 to 42 as the main lists' filters; 0 when not given.
 int FilterWahl(const TArgumente& a);

@@ -68,8 +68,8 @@ private Q_SLOTS:
         auto* einheit = Feld<QComboBox>(f, QStringLiteral("Einheit:"));
         auto* menge = Feld<TZahlFeld>(f, QStringLiteral("Menge:"));
         auto* preis = Feld<TZahlFeld>(f, QStringLiteral("Preis:"));
-        // OK and the declaration's button; the close box cancels.
-        QCOMPARE(f.findChildren<QPushButton*>().size(), 2);
+        // OK, the declaration and the price history; the close box cancels.
+        QCOMPARE(f.findChildren<QPushButton*>().size(), 3);
         QCOMPARE(Knopf(f, QStringLiteral("Allergene und Zusatzstoffe...")), f.AllergeneBtn);
         QCOMPARE(Knopf(f, QStringLiteral("OK")), f.OKBtn);
 

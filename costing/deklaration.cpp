@@ -86,6 +86,11 @@ void SetzeUnterrezeptAufloesung(TUnterrezeptAufloesung f) {
     aufloesung() = std::move(f);
 }
 
+bool StehtFuerRezept(const TDaten& d, uint32_t zutat) {
+    const TUnterrezeptAufloesung& unter = aufloesung();
+    return unter && unter(d, zutat).has_value();
+}
+
 void BesucheZutaten(const TDaten& d, std::span<const TRezeptZutat> zeilen,
                     const std::function<void(const TFund&)>& besuch) {
     QStringList pfad;

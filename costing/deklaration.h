@@ -31,6 +31,8 @@ struct TFund {
 // with one the walk descends through every level and passes the path.
 using TUnterrezeptAufloesung = std::function<std::optional<uint32_t>(const TDaten&, uint32_t)>;
 void SetzeUnterrezeptAufloesung(TUnterrezeptAufloesung f);
+// Whether the ingredient stands for a recipe: its declaration is computed, never its own.
+bool StehtFuerRezept(const TDaten& d, uint32_t zutat);
 
 // Calls `besuch` for every ingredient the lines reach. A recipe reached again inside
 // itself is reported as an undeclared ingredient instead of being walked forever.

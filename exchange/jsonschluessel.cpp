@@ -24,11 +24,12 @@ TEbenenRegister& register_(TJsonEbene ebene) {
 // The keys of the capabilities in this library register themselves; naming each here
 // keeps its file in every program that links the library.
 extern const bool jsonPreisverlaufGemeldet;
+extern const bool jsonKennzeichnungGemeldet;
 
 namespace {
 
 void alleGemeldet() {
-    if (!jsonPreisverlaufGemeldet)
+    if (!jsonPreisverlaufGemeldet || !jsonKennzeichnungGemeldet)
         throw std::logic_error("JSON-Schlüssel nicht gemeldet");
 }
 

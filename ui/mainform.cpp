@@ -189,6 +189,7 @@ TMainForm::TMainForm(QStringList args, QWidget* parent)
     verbindeExtras();
     verbindeTastatur();
     verbindeVerlauf();
+    verbindeKennzeichnung();
     resize(px(this, 719), px(this, 543) + menuBar()->sizeHint().height());
 
     Behandle([this] { FormCreate(); });

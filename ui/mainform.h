@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -38,8 +39,11 @@ struct TDateiErgebnis;
 namespace fenster {
 
 class TAboutBox;
+class TAllergenDokuForm;
+class TAllergenkarteForm;
 class TAufschluesselungForm;
 class TCalcAmountsForm;
+class TKennzeichnungSeite;
 class TKostenpruefungForm;
 class TMenueanalyseForm;
 class TPreisaenderungForm;
@@ -301,8 +305,21 @@ public:
     void sichereVor(const QString& grund);
     // "Neu..." and "Öffnen...": the working file kept, and a fresh history.
     void neuerStand(const QString& grund);
+    // --- Allergens and additives (mainform_kennzeichnung.cpp) ---
+    TKennzeichnungSeite* KennzeichnungSeite = nullptr; // master-data page "Kennzeichnung"
+    QAction* Allergenkarte1 = nullptr;
+    QAction* AllergenDoku1 = nullptr;
+    TAllergenkarteForm* AllergenkarteForm = nullptr;
+    TAllergenDokuForm* AllergenDokuForm = nullptr;
+    void Allergenkarte1Click();
+    // The record of the recipe selected on the tab "Rezepte".
+    void AllergenDoku1Click();
 
     // --- Printing (mainform_druck.cpp) ---
+    // Runs a printout on the window's printer as every print command does: the printer
+    // checked, the job named, a wait cursor meanwhile.
+    void druckeAufDrucker(
+        const std::function<void(QPrinter&, const std::function<void(const QString&)>&)>& drucke);
     // "Drucken": the active tab's list, or the chart while the evaluation shows it.
     void Drucken1Click();
     // "Drucker einrichten...": printer, paper and orientation for every later printout.
@@ -385,6 +402,8 @@ private:
     void meldeSicherung(const TDateiErgebnis& ergebnis);
     // The data was replaced as a whole: nothing to undo any more.
     void verlaufNeu();
+    // The master-data page and the two dialogs of the declaration.
+    void verbindeKennzeichnung();
     // The print commands of the window and of the recipe and amount dialogs.
     void verbindeDruck();
     // Alt keys of the tabs' buttons, Return and Delete in the lists and the portions

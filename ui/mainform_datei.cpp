@@ -5,6 +5,7 @@
 #include "core/fehler.h"
 #include "core/sicherungen.h"
 #include "ui/fehlerbox.h"
+#include "ui/kennzeichnungseite.h"
 #include "ui/stammdatenseite.h"
 
 #include <QAction>
@@ -71,6 +72,8 @@ void TMainForm::DatenGelesen() {
     verlaufNeu();
     ProduktSeite->zeigeTabelle();
     DienstleistungSeite->zeigeTabelle();
+    if (KennzeichnungSeite)
+        KennzeichnungSeite->zeige();
     ListRezepte();
 }
 

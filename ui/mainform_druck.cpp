@@ -74,6 +74,11 @@ void TMainForm::verbindeDruck() {
             Sicher(this, &TMainForm::MengenBitBtn6Click));
 }
 
+void TMainForm::druckeAufDrucker(
+    const std::function<void(QPrinter&, const std::function<void(const QString&)>&)>& drucke) {
+    AufDrucker(Drucker(), drucke);
+}
+
 QPrinter& TMainForm::Drucker() {
     if (!drucker)
         drucker = std::make_shared<QPrinter>(QPrinter::HighResolution);

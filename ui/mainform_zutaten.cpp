@@ -3,9 +3,11 @@
 
 #include "core/fehler.h"
 #include "core/melder.h"
+#include "costing/allergene.h"
 #include "costing/meldungen.h"
 #include "costing/preisverlauf.h"
 #include "costing/zutatkatalog.h"
+#include "ui/deklarationsknopf.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
 #include "ui/verlaufschritt.h"
@@ -42,11 +44,14 @@ void TMainForm::zutatenGeaendert(std::optional<int> nr) {
 
 void TMainForm::NewZutatBtnClick() {
     ZutatForm->fuelleNeu(VerschiedeneWerte(daten));
+    ZutatForm->AllergeneBtn->setze(Kennzeichnung(daten).tabelle, {});
+    ZutatForm->AllergeneBtn->setzeZutat({});
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const TOffenerSchritt schritt(*this, QStringLiteral("Neue Zutat anlegen"));
     const int nr = int(daten.anzahlZutaten());
     ZutatAnlegen(daten, ZutatForm->werte());
+    Kennzeichnung(daten).setze(uint32_t(nr), ZutatForm->AllergeneBtn->wert());
     zutatenGeaendert(nr);
 }
 
@@ -56,11 +61,15 @@ void TMainForm::ZutatEditBtnClick() {
         return;
     // The drop-down lists stay those of the last new ingredient.
     ZutatForm->fuelleAus(ZutatWerte(daten.zutat(uint32_t(*nr))));
+    ZutatForm->AllergeneBtn->setze(Kennzeichnung(daten).tabelle,
+                                   Kennzeichnung(daten).deklaration(uint32_t(*nr)));
+    ZutatForm->AllergeneBtn->setzeZutat(ZutatWerte(daten.zutat(uint32_t(*nr))).name);
     ZutatForm->setzeVerlauf([this, zutat = uint32_t(*nr)] { zeigePreisverlauf(zutat); });
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const TOffenerSchritt schritt(*this, ZutatSchritt(daten, *nr, QStringLiteral("bearbeiten")));
     ZutatAendern(daten, *nr, ZutatForm->werte());
+    Kennzeichnung(daten).setze(uint32_t(*nr), ZutatForm->AllergeneBtn->wert());
     zutatenGeaendert(nr);
 }
 

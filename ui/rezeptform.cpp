@@ -2,6 +2,7 @@
 
 #include "core/fehler.h"
 #include "core/melder.h"
+#include "costing/formdeklaration.h"
 #include "costing/mengen.h"
 #include "costing/rezepteditor.h"
 #include "costing/rezeptkopie.h"
@@ -124,6 +125,10 @@ void TRezeptForm::baueFelder() {
     RezeptDruckenBtn = knopf(QStringLiteral("Rezept drucken"), "RezeptDruckenBtn");
     RezeptkarteDruckenBtn = knopf(QStringLiteral("Rezeptkarte drucken"), "RezeptkarteDruckenBtn");
     CancelBtn = knopf(QStringLiteral("Cancel"), "CancelBtn");
+    KennzeichnungLabel = benannt(new QLabel, "KennzeichnungLabel");
+    KennzeichnungLabel->setWordWrap(true);
+    KennzeichnungLabel->setTextFormat(Qt::RichText);
+    KennzeichnungLabel->setMaximumWidth(260);
 }
 
 void TRezeptForm::baueLayout() {
@@ -181,6 +186,7 @@ void TRezeptForm::baueLayout() {
 
     auto* rechteSpalte = new QVBoxLayout;
     rechteSpalte->addWidget(GroupBox1);
+    rechteSpalte->addWidget(KennzeichnungLabel);
     rechteSpalte->addStretch();
     rechteSpalte->addWidget(Beschriftung(QStringLiteral("Be&darfsmenge:"), BedarfEd));
     rechteSpalte->addLayout(bedarf);
@@ -322,6 +328,27 @@ void TRezeptForm::zeigeZeilen() {
         ListView2->scrollTo(ListView2->model()->index(auswahl, 0));
     fuellt = vorher;
     zustand.zeilenauswahl = auswahl;
+    zeigeKennzeichnung();
+}
+
+void TRezeptForm::zeigeKennzeichnung() {
+    if (!daten) {
+        KennzeichnungLabel->clear();
+        return;
+    }
+    const TFormKennzeichnung k = FormKennzeichnung(*daten, zustand);
+    // Nothing to declare reads as such, not as a caption without its value.
+    const QString deklariert =
+        k.deklariert.isEmpty() && k.ungeklaert.isEmpty() ? QStringLiteral("keine") : k.deklariert;
+    QString html = QStringLiteral("Kennzeichnung: ") + deklariert.toHtmlEscaped();
+    if (!k.ungeklaert.isEmpty())
+        html += (k.deklariert.isEmpty() ? QString() : QStringLiteral("; ")) +
+                QStringLiteral("<span style=\"color:#c00000\">%1</span>")
+                    .arg(k.ungeklaert.toHtmlEscaped());
+    KennzeichnungLabel->setText(html);
+    KennzeichnungLabel->setAccessibleName(
+        QStringLiteral("Kennzeichnung: ") + deklariert +
+        (k.ungeklaert.isEmpty() ? QString() : QStringLiteral("; ") + k.ungeklaert));
 }
 
 void TRezeptForm::zeigeErgebnisse() {

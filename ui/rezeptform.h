@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -65,6 +66,8 @@ public:
     TZahlFeld* RxSpinEdit2;
     TZahlFeld* BedarfEd;  // "Bedarfsmenge:"
     QPushButton* BitBtn2; // "Megen berechnen"
+    // The declaration of the lines shown, the undeclared part in red with its ingredients.
+    QLabel* KennzeichnungLabel;
     QPushButton* OKBtn;
     QPushButton* KalkulationDruckenBtn;
     QPushButton* RezeptDruckenBtn;
@@ -96,6 +99,7 @@ private:
     void zeigeZustand();
     void zeigeZeilen();
     void zeigeErgebnisse();
+    void zeigeKennzeichnung();
     bool bereit() const;
 
     ::TRezeptForm zustand;

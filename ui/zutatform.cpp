@@ -1,5 +1,6 @@
 #include "ui/zutatform.h"
 
+#include "ui/deklarationsknopf.h"
 #include "ui/fehlerbox.h"
 #include "ui/zahlfeld.h"
 
@@ -52,6 +53,7 @@ TZutatForm::TZutatForm(QWidget* parent) : TDialogBasis(QStringLiteral("Zutat bea
     EinheitCombo = auswahlfeld(QStringLiteral("EinheitCombo"));
     MengeEd = zahlfeld(QStringLiteral("MengeEd"));
     PreisEd = zahlfeld(QStringLiteral("PreisEd"));
+    AllergeneBtn = new TDeklarationsKnopf;
     VerlaufBtn = new QPushButton(QStringLiteral("Preis&verlauf..."));
     VerlaufBtn->setObjectName(QStringLiteral("VerlaufBtn"));
     VerlaufBtn->setEnabled(false);
@@ -70,6 +72,7 @@ TZutatForm::TZutatForm(QWidget* parent) : TDialogBasis(QStringLiteral("Zutat bea
     feld(QStringLiteral("&Einheit:"), EinheitCombo);
     feld(QStringLiteral("&Menge:"), MengeEd);
     feld(QStringLiteral("&Preis:"), PreisEd);
+    spalte->addWidget(AllergeneBtn);
     spalte->addSpacing(8);
     auto* knopfzeile = new QHBoxLayout;
     knopfzeile->addWidget(VerlaufBtn);

@@ -12,6 +12,8 @@ class TZahlFeld;
 
 namespace fenster {
 
+class TDeklarationsKnopf;
+
 // "Zutat bearbeiten": one dialog for new and changed ingredients. It keeps its contents
 // and drop-down lists between uses; only a new ingredient rebuilds the lists. There is
 // no Cancel button: the close box (or Escape) cancels.
@@ -33,7 +35,8 @@ public:
     QComboBox* EinheitCombo;
     TZahlFeld* MengeEd;
     TZahlFeld* PreisEd;
-    QPushButton* VerlaufBtn; // "Preisverlauf...", for an ingredient that exists
+    TDeklarationsKnopf* AllergeneBtn; // "Allergene und Zusatzstoffe..."
+    QPushButton* VerlaufBtn;          // "Preisverlauf...", for an ingredient that exists
     QPushButton* OKBtn;
 
     // What "Preisverlauf..." shows; without one (a new ingredient) the button is off.

@@ -2,11 +2,13 @@
 #include "app/cli/befehl_auswertung.h"
 #include "app/cli/befehl_kalkulation.h"
 #include "app/cli/befehl_liste.h"
+#include "app/cli/einsichtsoptionen.h"
 
 #include "core/daten.h"
 #include "costing/mengen.h"
 #include "costing/rezepteditor.h"
 #include "exchange/print/druckauftrag.h"
+#include "exchange/print/kennzeichnungsdruck.h"
 #include "exchange/print/pdfdruck.h"
 #include "exchange/print/rezeptdruck.h"
 #include "exchange/print/rezeptkarte.h"
@@ -15,7 +17,17 @@
 
 namespace {
 
-enum class TWas { liste, auswertung, diagramm, kalkulation, rezeptblatt, rezeptkarte, rezeptbuch };
+enum class TWas {
+    liste,
+    auswertung,
+    diagramm,
+    kalkulation,
+    rezeptblatt,
+    rezeptkarte,
+    rezeptbuch,
+    kennzeichnung,
+    allergendoku
+};
 
 QStringList RezeptOptionen() {
     return {QStringLiteral("rezept"), QStringLiteral("bedarfsmenge")};
@@ -38,6 +50,10 @@ QStringList EigeneOptionen(TWas was) {
         return {QStringLiteral("rezept")};
     case TWas::rezeptbuch:
         return {QStringLiteral("filter")};
+    case TWas::kennzeichnung:
+        return {QStringLiteral("filter")};
+    case TWas::allergendoku:
+        return {QStringLiteral("rezept")};
     }
     return {};
 }
@@ -74,9 +90,14 @@ TWas Was(const QString& name) {
         return TWas::rezeptkarte;
     if (name == QLatin1String("rezeptbuch"))
         return TWas::rezeptbuch;
+    if (name == QLatin1String("kennzeichnung"))
+        return TWas::kennzeichnung;
+    if (name == QLatin1String("allergendoku"))
+        return TWas::allergendoku;
     throw TNutzungsFehler(QStringLiteral("Unbekannte Druckausgabe %1 (zutaten, rezepte, "
                                          "verkaeufe, auswertung, diagramm, kalkulation, "
-                                         "rezeptblatt, rezeptkarte oder rezeptbuch)")
+                                         "rezeptblatt, rezeptkarte, rezeptbuch, kennzeichnung "
+                                         "oder allergendoku)")
                               .arg(name));
 }
 
@@ -119,6 +140,8 @@ int drucken(const TArgumente& a) {
     if (was == TWas::rezeptbuch)
         liste = ListenWahl(a, TListenArt::rezepte);
     const auto bedarf = a.wert(QStringLiteral("bedarfsmenge"));
+    const int filter = was == TWas::kennzeichnung ? FilterWahl(a) : 0;
+    const QString rezeptText = was == TWas::allergendoku ? RezeptNummerText(a) : QString();
 
     TDaten daten;
     LadeDatei(daten, datei);
@@ -144,6 +167,14 @@ int drucken(const TArgumente& a) {
             PrintDiagram(d, tabelle, gruppe, Kennzahlname(auswertung->kennzahl));
         };
         break;
+    case TWas::kennzeichnung:
+        drucke = [&](QPagedPaintDevice& d) { DruckeSpeisekarte(d, daten, filter); };
+        break;
+    case TWas::allergendoku: {
+        const uint32_t nr = RezeptNummer(daten, rezeptText);
+        drucke = [&, nr](QPagedPaintDevice& d) { DruckeAllergenDokumentation(d, daten, nr); };
+        break;
+    }
     case TWas::kalkulation:
     case TWas::rezeptblatt: {
         FuelleRezeptDialog(form, daten, *rezept);
@@ -192,7 +223,9 @@ ORMISTO_BEFEHL({"drucken",
                 "diagramm (Optionen von auswertung, dazu --gruppe G), kalkulation, rezeptblatt "
                 "(--rezept NR, mit --bedarfsmenge A das Blatt der Mengenberechnung), "
                 "rezeptkarte (--rezept NR: die Karte für die Küche, ohne Preise), rezeptbuch "
-                "(mit --filter K: jedes Rezept des Filters auf einer Karte je Seite)",
+                "(mit --filter K: jedes Rezept des Filters auf einer Karte je Seite), "
+                "kennzeichnung (die Speisekarte mit Kennzeichnung, --filter K), allergendoku "
+                "(--rezept NR)",
                 {QStringLiteral("quer"), QStringLiteral("umgekehrt"), QStringLiteral("simulation")},
                 AlleOptionen() << QStringLiteral("pdf"),
                 &drucken,

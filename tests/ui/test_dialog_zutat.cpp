@@ -6,6 +6,7 @@
 #include "tests/support/locale.h"
 #include "tests/support/testmelder.h"
 #include "tests/ui/dialoghilfe.h"
+#include "ui/deklarationsknopf.h"
 #include "ui/listenansicht.h"
 #include "ui/zahlfeld.h"
 #include "ui/zutatauswahl.h"
@@ -67,9 +68,9 @@ private Q_SLOTS:
         auto* einheit = Feld<QComboBox>(f, QStringLiteral("Einheit:"));
         auto* menge = Feld<TZahlFeld>(f, QStringLiteral("Menge:"));
         auto* preis = Feld<TZahlFeld>(f, QStringLiteral("Preis:"));
-        // OK and the price history, which a new ingredient does not have; the close box
-        // cancels.
-        QCOMPARE(f.findChildren<QPushButton*>().size(), 2);
+        // OK, the declaration and the price history; the close box cancels.
+        QCOMPARE(f.findChildren<QPushButton*>().size(), 3);
+        QCOMPARE(Knopf(f, QStringLiteral("Allergene und Zusatzstoffe...")), f.AllergeneBtn);
         QCOMPARE(Knopf(f, QStringLiteral("OK")), f.OKBtn);
         QCOMPARE(Knopf(f, QStringLiteral("Preisverlauf...")), f.VerlaufBtn);
         QVERIFY(!f.VerlaufBtn->isEnabled());
@@ -130,7 +131,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&f));
         const QList<QWidget*> erwartet = {f.NameEd,       f.LieferantCombo, f.GruppeCombo,
                                           f.EinheitCombo, f.MengeEd,        f.PreisEd,
-                                          f.OKBtn};
+                                          f.AllergeneBtn, f.OKBtn};
         QCOMPARE(TabFolge(f.NameEd), erwartet);
     }
 

@@ -96,10 +96,11 @@ private Q_SLOTS:
         for (QAction* a : f.Extras1->actions())
             if (!a->isSeparator())
                 punkte << OhneMnemonik(a->text());
-        QCOMPARE(punkte, (QStringList{"Kostenaufschlüsselung...", "Kostenprüfung...",
-                                      "Zielpreis...", "Preisänderung simulieren...",
-                                      "Menü-Analyse...", "Verkäufe importieren...",
-                                      "Preisliste importieren...", "Preisänderungen..."}));
+        QCOMPARE(punkte,
+                 (QStringList{"Kostenaufschlüsselung...", "Kostenprüfung...", "Zielpreis...",
+                              "Preisänderung simulieren...", "Menü-Analyse...", "Allergenkarte...",
+                              "Allergen-Dokumentation...", "Verkäufe importieren...",
+                              "Preisliste importieren...", "Preisänderungen..."}));
     }
 
     void ohneGewaehltesRezeptNurDieMeldung() {

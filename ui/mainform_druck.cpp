@@ -149,7 +149,7 @@ void TMainForm::RezeptBitBtn6Click() {
 
 void TMainForm::RezeptkarteBtnClick() {
     RezeptForm->RxSpinEdit1->normalisiere();
-    const QList<TRezeptkarte> karte = {Rezeptkarte(RezeptForm->form())};
+    const QList<TRezeptkarte> karte = {Rezeptkarte(RezeptForm->form(), &daten)};
     AufDrucker(Drucker(), [&](QPrinter& p, const TAuftragsname& benenne) {
         DruckeRezeptkarten(p, RezeptForm->form().name, karte, benenne);
     });

@@ -194,7 +194,7 @@ int drucken(const TArgumente& a) {
     }
     case TWas::rezeptkarte:
         FuelleRezeptDialog(form, daten, *rezept);
-        karten = {Rezeptkarte(form)};
+        karten = {Rezeptkarte(form, &daten)};
         drucke = [&](QPagedPaintDevice& d) { DruckeRezeptkarten(d, form.name, karten); };
         break;
     case TWas::rezeptbuch:
@@ -203,7 +203,7 @@ int drucken(const TArgumente& a) {
         for (qsizetype z = 0; z < tabelle.anzahlZeilen(); ++z)
             if (const auto nr = tabelle.nr(z)) {
                 FuelleAusRezept(form, daten, daten.rezept(uint32_t(*nr)));
-                karten.append(Rezeptkarte(form));
+                karten.append(Rezeptkarte(form, &daten));
             }
         drucke = [&](QPagedPaintDevice& d) {
             DruckeRezeptkarten(d, QStringLiteral("Rezeptbuch"), karten);

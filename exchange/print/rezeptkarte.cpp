@@ -1,6 +1,7 @@
 #include "exchange/print/rezeptkarte.h"
 
 #include "core/zahlen.h"
+#include "costing/formdeklaration.h"
 
 #include <QFontMetrics>
 #include <QImageReader>
@@ -113,7 +114,7 @@ QImage LiesBild(const QString& pfad) {
 
 } // namespace
 
-TRezeptkarte Rezeptkarte(const TRezeptForm& form) {
+TRezeptkarte Rezeptkarte(const TRezeptForm& form, const TDaten* daten) {
     TRezeptkarte k;
     k.name = form.name;
     k.bilddatei = form.bilddatei;
@@ -123,6 +124,12 @@ TRezeptkarte Rezeptkarte(const TRezeptForm& form) {
                          form.zutaten.zelle(i, TRezeptForm::spalteEinheit),
                          form.zutaten.zelle(i, TRezeptForm::spalteName)});
     k.zubereitung = form.beschreibung;
+    if (daten) {
+        const TFormKennzeichnung f = FormKennzeichnung(*daten, form);
+        k.kennzeichnung = f.ungeklaert.isEmpty() || f.deklariert.isEmpty()
+                              ? f.deklariert + f.ungeklaert
+                              : f.deklariert + QStringLiteral("; ") + f.ungeklaert;
+    }
     return k;
 }
 
@@ -176,6 +183,10 @@ void ZeichneRezeptkarte(QPainter& p, const TSeiten& seiten, const TRezeptkarte& 
     s.absatz(QStringLiteral("Zutaten für %1 Portionen:").arg(karte.portionen), kopf);
     s.abstand(zeile / 3);
     s.zeilen(karte.zeilen, text);
+    if (!karte.kennzeichnung.isEmpty()) {
+        s.abstand(zeile / 2);
+        s.absatz(QStringLiteral("Allergene und Zusatzstoffe: %1").arg(karte.kennzeichnung), text);
+    }
     if (!karte.zubereitung.trimmed().isEmpty()) {
         s.abstand(zeile);
         s.absatz(QStringLiteral("Zubereitung:"), kopf);

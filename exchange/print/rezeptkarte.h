@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QFont;
+class TDaten;
 class QPaintDevice;
 
 // The recipe card for the kitchen: what a cook needs to make the dish and nothing of
@@ -26,10 +27,14 @@ struct TRezeptkarte {
     QString portionen;    // the yield, general format
     QList<TZeile> zeilen; // in the recipe's order
     QString zubereitung;  // the description; its line breaks are kept
+    // The allergen and additive codes in their written form, the undeclared part named;
+    // empty for a card made without the catalogue.
+    QString kennzeichnung;
 };
 
-// The card of what the recipe dialog holds, confirmed or not.
-TRezeptkarte Rezeptkarte(const TRezeptForm& form);
+// The card of what the recipe dialog holds, confirmed or not; with the catalogue of
+// `daten`, its declaration too.
+TRezeptkarte Rezeptkarte(const TRezeptForm& form, const TDaten* daten = nullptr);
 
 // The lines of `text` wrapped at word boundaries to `breite` device pixels, a word wider
 // than a line broken where it must; every line break of the text starts a new line and an
@@ -38,7 +43,8 @@ QStringList UmbrechenAnWorten(const QString& text, int breite, const QFont& schr
                               QPaintDevice* geraet);
 
 // Draws the card from the top of the current page: name, picture, "Zutaten für N
-// Portionen:" with one line per ingredient (quantity, unit, name), then the preparation.
+// Portionen:" with one line per ingredient (quantity, unit, name), the declaration, then
+// the preparation.
 // What does not fit goes on further pages. The painter must be active on the device
 // that `seiten` describes.
 void ZeichneRezeptkarte(QPainter& p, const TSeiten& seiten, const TRezeptkarte& karte);

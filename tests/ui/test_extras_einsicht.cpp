@@ -99,7 +99,8 @@ private Q_SLOTS:
         QCOMPARE(punkte,
                  (QStringList{"Kostenaufschlüsselung...", "Kostenprüfung...", "Zielpreis...",
                               "Preisänderung simulieren...", "Menü-Analyse...", "Allergenkarte...",
-                              "Allergen-Dokumentation...", "Verkäufe importieren..."}));
+                              "Allergen-Dokumentation...", "Verkäufe importieren...",
+                              "Preisliste importieren...", "Preisänderungen..."}));
     }
 
     void ohneGewaehltesRezeptNurDieMeldung() {

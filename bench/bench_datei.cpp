@@ -13,13 +13,7 @@
 namespace {
 
 const QByteArray& grosseDatei() {
-    static const QByteArray bytes = [] {
-        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        TDaten d;
-        ErzeugeDaten(d, GrosseKueche());
-        return DatenAlsBytes(d);
-    }();
-    return bytes;
+    return GrosseDateiBytes();
 }
 
 // The same kitchen with an extension block of one 64 KiB section.

@@ -21,14 +21,7 @@ constexpr int eintraegeJeZutat = 24;
 const QDate heute(2024, 6, 15);
 
 const QByteArray& ohneVerlauf() {
-    static const QByteArray bytes = [] {
-        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        TUhr::setzeHeute(heute);
-        TDaten d;
-        ErzeugeDaten(d, GrosseKueche());
-        return DatenAlsBytes(d);
-    }();
-    return bytes;
+    return GrosseDateiBytes();
 }
 
 // Two years of monthly prices from six suppliers, the last one the current price.

@@ -1,8 +1,10 @@
 #include "bench/generator/grossdaten.h"
 
+#include "core/datei.h"
 #include "core/texte.h"
 #include "core/zahlen.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include <random>
@@ -88,4 +90,14 @@ void ErzeugeDaten(TDaten& d, const TUmfang& u) {
             v->deckungsbeitrag = v->menge * netto - v->menge * kosten;
         }
     }
+}
+
+const QByteArray& GrosseDateiBytes() {
+    static const QByteArray bytes = [] {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        TDaten d;
+        ErzeugeDaten(d, GrosseKueche());
+        return DatenAlsBytes(d);
+    }();
+    return bytes;
 }

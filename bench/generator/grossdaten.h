@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include "core/daten.h"
 
 #include <QDate>
@@ -26,3 +28,6 @@ inline TUmfang TypischeKueche() {
 
 // Appends generated ingredients and recipes to d.
 void ErzeugeDaten(TDaten& d, const TUmfang& umfang);
+
+// The data file of GrosseKueche(), made once per process with the German locale.
+const QByteArray& GrosseDateiBytes();

@@ -1005,11 +1005,14 @@ void TEinleser::leseWeitere() {
 void TEinleser::leseWeiteren(const TWeitererWert& w) {
     // Most values are small: their copy and document live in buffers kept for all.
     const QByteArrayView teil = quelle.sliced(w.anfang, w.ende - w.anfang);
-    weitererText.assign(teil.begin(), teil.end());
+    // A blank before the value: a number's text must have a byte before it that is no
+    // quote, as it has in the whole text (see istZahl).
+    weitererText.assign(1, ' ');
+    weitererText.insert(weitererText.end(), teil.begin(), teil.end());
     weitererText.push_back('\0');
     rapidjson::MemoryPoolAllocator<> speicher(weitererSpeicher.data(), weitererSpeicher.size());
     rapidjson::Document dokument(&speicher);
-    dokument.ParseInsitu<JsonLeseFlags>(weitererText.data());
+    dokument.ParseInsitu<JsonLeseFlags>(weitererText.data() + 1);
     if (dokument.HasParseError())
         return; // the whole text parsed, and so does each of its values
     TJsonLeser leser;

@@ -53,7 +53,9 @@ void baueAlles(TDaten& d) {
     NeueZutat(d, QStringLiteral("NaN"), grenze::quiet_NaN(), grenze::infinity());
     NeueZutat(d, QStringLiteral("Infinity"), -grenze::infinity(), grenze::min());
     TRezept& r = NeuesRezept(d, QStringLiteral("Käsespätzle"), 0.1 + 0.2, -1e-300, 39);
+    FreeText(r.beschreibung);
     CopyText(r.beschreibung, QStringLiteral("Zubereitung:\r\n\r\n1. Spätzle\n2. Käse"));
+    FreeText(r.bilddatei);
     CopyText(r.bilddatei, QStringLiteral("C:\\Bilder\\käse.jpg"));
     NeueZeile(r, 2147483647, 1.5, 100);
     NeueZeile(r, -2147483647 - 1, grenze::epsilon(), -0.0);

@@ -54,6 +54,7 @@ TRezeptkarte Suppe(TDaten& d, const QString& beschreibung) {
     TRezept& r = NeuesRezept(d, QStringLiteral("Kartoffelsuppe"), 4, 5.9, 0);
     NeueZeile(r, 0, 1, 20);
     NeueZeile(r, 1, 0.2);
+    FreeText(r.beschreibung);
     CopyText(r.beschreibung, beschreibung);
     TRezeptForm form;
     FuelleAusRezept(form, d, r);

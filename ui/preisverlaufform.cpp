@@ -73,8 +73,9 @@ void TPreisverlaufForm::fuelle(const TDaten& d, uint32_t zutat) {
             if (s.einheit.trimmed().compare(einheit, Qt::CaseInsensitive) == 0)
                 if (const auto w = Quotient(s.preis, s.menge))
                     punkte.push_back({s.datum, *w});
-    std::stable_sort(punkte.begin(), punkte.end(),
-                     [](const TKurvenpunkt& a, const TKurvenpunkt& b) { return a.datum < b.datum; });
+    std::stable_sort(
+        punkte.begin(), punkte.end(),
+        [](const TKurvenpunkt& a, const TKurvenpunkt& b) { return a.datum < b.datum; });
     Kurve->setze(std::move(punkte), QStringLiteral("€/%1").arg(einheit));
 }
 

@@ -66,8 +66,8 @@ TListe Preisverlaufsliste(const TDaten& d, uint32_t zutat) {
                     {QStringLiteral("Menge"), 60},
                     {QStringLiteral("Einheit"), 60},
                     {QStringLiteral("Preis"), 70},
-                    {QStringLiteral("Preis je Einheit"), 90},
-                    {QStringLiteral("Änderung %"), 70},
+                    {QStringLiteral("Preis je Einheit"), 110},
+                    {QStringLiteral("Änderung %"), 90},
                     {QStringLiteral("Quelle"), 80}});
     const TPreisverlauf* v =
         static_cast<const TPreisverlauf*>(d.erweiterung.finde(TPreisverlauf::art().tag));
@@ -90,9 +90,9 @@ TListe Preisentwicklungsliste(const TDaten& d, const TPreisentwicklungsWahl& w) 
     TListe l;
     l.setzeSpalten({{QStringLiteral("Zutat"), 150},
                     {QStringLiteral("Lieferant"), 120},
-                    {QStringLiteral("Preis je Einheit alt"), 100},
-                    {QStringLiteral("Preis je Einheit neu"), 100},
-                    {QStringLiteral("Änderung %"), 70},
+                    {QStringLiteral("Preis je Einheit alt"), 130},
+                    {QStringLiteral("Preis je Einheit neu"), 130},
+                    {QStringLiteral("Änderung %"), 90},
                     {QStringLiteral("Rezept"), 150},
                     {QStringLiteral("EK alt"), 80},
                     {QStringLiteral("EK neu"), 80},

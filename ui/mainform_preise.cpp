@@ -24,7 +24,7 @@ void TMainForm::verbindePreise() {
     PreislisteImportieren1->setObjectName(QStringLiteral("PreislisteImportieren1"));
     connect(PreislisteImportieren1, &QAction::triggered, this,
             Sicher(this, &TMainForm::PreislisteImportieren1Click));
-    Preisaenderungen1 = Extras1->addAction(QStringLiteral("Preisän&derungen..."));
+    Preisaenderungen1 = Extras1->addAction(QStringLiteral("Preisänderun&gen..."));
     Preisaenderungen1->setObjectName(QStringLiteral("Preisaenderungen1"));
     connect(Preisaenderungen1, &QAction::triggered, this,
             Sicher(this, &TMainForm::Preisaenderungen1Click));

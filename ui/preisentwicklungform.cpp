@@ -34,6 +34,7 @@ TPreisentwicklungForm::TPreisentwicklungForm(QWidget* parent)
     SchwelleEd->setObjectName(QStringLiteral("SchwelleEd"));
     SchwelleEd->setzeBereich(0, 1000);
     SchwelleEd->setzeWert(5);
+    SchwelleEd->setMinimumWidth(Pixel(this, 80));
     auto* zeile = new QHBoxLayout;
     zeile->addWidget(Beschriftung(QStringLiteral("&Von:"), VonEd));
     zeile->addWidget(VonEd);

@@ -24,8 +24,9 @@ endfunction()
 
 # Executables that share one precompiled header: a donor with the same libraries (and so
 # the same compile flags) compiles it once, `ormisto_pch_teilen` lets each reuse it.
+# HEADERS adds to the set what nearly every one of them includes.
 function(ormisto_pch_spender name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;HEADERS" ${ARGN})
   if(NOT ORMISTO_PCH)
     return()
   endif()
@@ -36,6 +37,9 @@ function(ormisto_pch_spender name)
   add_executable(${name} ${quelle})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   ormisto_pch_fuer(${name} "${ARG_LIBS}")
+  if(ARG_HEADERS)
+    target_precompile_headers(${name} PRIVATE ${ARG_HEADERS})
+  endif()
 endfunction()
 
 function(ormisto_pch_teilen target spender)

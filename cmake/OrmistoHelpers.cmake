@@ -70,14 +70,22 @@ endfunction()
 function(add_qt_test name)
   cmake_parse_arguments(ARG "" "TIMEOUT;PCH" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  # Each test includes its own "test_x.moc". moc reads a test class without any include
+  # path and gives the same output in a hundredth of the time automatic moc spends
+  # following every Qt header, once for each of a hundred tests.
+  set(mocdir ${CMAKE_CURRENT_BINARY_DIR}/${name}_moc)
+  file(MAKE_DIRECTORY ${mocdir})
+  foreach(quelle ${ARG_SOURCES})
+    get_filename_component(basis ${quelle} NAME_WE)
+    add_custom_command(OUTPUT ${mocdir}/${basis}.moc
+                       COMMAND Qt6::moc ${quelle} -o ${mocdir}/${basis}.moc
+                       DEPENDS ${quelle} Qt6::moc VERBATIM)
+    target_sources(${name} PRIVATE ${mocdir}/${basis}.moc)
+  endforeach()
+  target_include_directories(${name} PRIVATE ${mocdir})
   target_link_libraries(${name} PRIVATE Qt6::Test ormisto_testsupport ${ARG_LIBS})
   if(ARG_PCH)
     ormisto_pch_teilen(${name} ${ARG_PCH})
-    # A test includes its moc output itself, so the generated collection file is empty;
-    # loading the precompiled header into it would cost a second.
-    set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/mocs_compilation.cpp
-                                PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
   endif()
   add_test(NAME ${name} COMMAND ${name})
   if(NOT ARG_TIMEOUT)

@@ -26,10 +26,16 @@ void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept)
 // does not read as a number leaves its field 0.
 void ZeilenInRezept(TRezept& rezept, const TListe& zeilen);
 
+// Why OK must not take the dialog's content: a sub-recipe without a unit, or a used one
+// unmarked. Empty when it may.
+QString RezeptFormFehler(const TDaten& daten, const TRezeptForm& form);
+
 // OK for a new recipe (and a copy): appends a recipe set from the dialog, without sales.
 TRezept& RezeptAnhaengen(TDaten& daten, const TRezeptForm& form);
 // OK for a changed recipe: replaces texts, numbers and lines of the recipe at position
-// nr; its sales stay. False when there is no such recipe.
+// nr; its sales stay. False when there is no such recipe. Both set the recipe's mark
+// as a sub-recipe from the dialog; unmarking a used one throws TFehler before anything
+// changed.
 bool RezeptErsetzen(TDaten& daten, int nr, const TRezeptForm& form);
 
 // The picture path as "Bilddatei:" shows it: in double quotes when it holds a blank.

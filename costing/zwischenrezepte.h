@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Recipes made to be used in others (stocks, sauces, doughs). Such a recipe stands in the
@@ -39,6 +40,10 @@ public:
     // Adds or replaces the entry of e.rezept.
     void setze(const TZwischenrezept& e);
     void entferne(uint32_t rezept);
+
+    // Ingredient → recipe as an exchange form names them, until its check after reading
+    // sets the entries from them; never written.
+    std::vector<std::pair<uint32_t, uint32_t>> genannt;
 
     bool leer() const override { return eintraege.empty(); }
     void schreibe(TByteSchreiber& s) const override;

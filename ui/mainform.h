@@ -182,6 +182,8 @@ public:
     TCalcAmountsForm* CalcAmountsForm = nullptr;
     void NewRezeptBtnClick();
     void EditRezeptBtnClick();
+    // The recipe dialog for the stored recipe nr, and its change on OK.
+    void bearbeiteRezept(int nr);
     void RezeptKopieBtnClick();
     void DelRezeptBtmClick();
 

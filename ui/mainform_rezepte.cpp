@@ -6,6 +6,7 @@
 #include "costing/meldungen.h"
 #include "costing/rezepteditor.h"
 #include "costing/rezeptkopie.h"
+#include "costing/zwischenrezepte.h"
 #include "ui/bildform.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
@@ -65,13 +66,16 @@ void TMainForm::NewRezeptBtnClick() {
 
 void TMainForm::EditRezeptBtnClick() {
     const auto nr = gewaehltesRezept();
-    if (!nr)
-        return;
-    RezeptForm->fuelleAus(daten, daten.rezept(uint32_t(*nr)));
+    if (nr)
+        bearbeiteRezept(*nr);
+}
+
+void TMainForm::bearbeiteRezept(int nr) {
+    RezeptForm->fuelleAus(daten, daten.rezept(uint32_t(nr)));
     if (melder().modal(*RezeptForm) != QDialog::Accepted)
         return;
-    const TOffenerSchritt schritt(*this, RezeptSchritt(daten, *nr, QStringLiteral("bearbeiten")));
-    RezeptErsetzen(daten, *nr, RezeptForm->form());
+    const TOffenerSchritt schritt(*this, RezeptSchritt(daten, nr, QStringLiteral("bearbeiten")));
+    RezeptErsetzen(daten, nr, RezeptForm->form());
     rezepteGeaendert(nr);
 }
 
@@ -92,6 +96,11 @@ void TMainForm::DelRezeptBtmClick() {
     const auto nr = gewaehltesRezept();
     if (!nr)
         return;
+    if (const QString text = ZwischenrezeptBenutztText(daten, uint32_t(*nr), true);
+        !text.isEmpty()) {
+        melder().fehler(text, Meldung::TitelLoeschen.toString());
+        return;
+    }
     if (melder().frage(Meldung::RezeptLoeschenFrage.toString(), Meldung::TitelLoeschen.toString(),
                        TSymbol::frage) != TAntwort::ja)
         return;

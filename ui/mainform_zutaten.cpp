@@ -7,6 +7,7 @@
 #include "costing/meldungen.h"
 #include "costing/preisverlauf.h"
 #include "costing/zutatkatalog.h"
+#include "costing/zwischenrezepte.h"
 #include "ui/deklarationsknopf.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
@@ -59,6 +60,11 @@ void TMainForm::ZutatEditBtnClick() {
     const auto nr = gewaehlteZutat();
     if (!nr)
         return;
+    // A sub-recipe's ingredient is edited as its recipe.
+    if (const auto rezept = RezeptVonZutat(daten, uint32_t(*nr))) {
+        bearbeiteRezept(int(*rezept));
+        return;
+    }
     // The drop-down lists stay those of the last new ingredient.
     ZutatForm->fuelleAus(ZutatWerte(daten.zutat(uint32_t(*nr))));
     ZutatForm->AllergeneBtn->setze(Kennzeichnung(daten).tabelle,

@@ -49,7 +49,9 @@ public:
     TZahlFeld* RxSpinEdit1; // "Rezept gilt für diese Menge:"
     QComboBox* ComboBox1;   // "Gruppe:"
     QPlainTextEdit* Memo1;  // "Beschreibung:"
-    QCheckBox* CheckBox1;   // never visible; carried from record to record
+    QCheckBox* CheckBox1;   // "Als Zutat verwenden (Zwischenrezept)"
+    QLineEdit* EinheitEd;   // "Einheit:" of the yield, for a sub-recipe
+    QLabel* VerwendetLabel; // "Verwendet in:" and the recipes using it
     QPushButton* NewZutatBtn;
     QPushButton* EditZutatBtn;
     QPushButton* DelZutatBtn;
@@ -101,6 +103,9 @@ private:
     void zeigeErgebnisse();
     void zeigeKennzeichnung();
     bool bereit() const;
+    // Refuses a picked ingredient whose recipe contains the one shown.
+    bool ohneZyklus(const QString& zutatNr) const;
+    void zeigeZwischenrezept();
 
     ::TRezeptForm zustand;
     const TDaten* daten = nullptr;

@@ -100,6 +100,18 @@ void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept)
     }
 }
 
+std::vector<TRezeptZutat> ZeilenAusListe(const TListe& zeilen) {
+    std::vector<TRezeptZutat> ergebnis;
+    for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
+        TRezeptZutat l{};
+        l.zutatnr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr)).value_or(0);
+        l.menge = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteMenge));
+        l.gewichtsverlust = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteGewichtsverlust));
+        ergebnis.push_back(l);
+    }
+    return ergebnis;
+}
+
 void ZeilenInRezept(TRezept& rezept, const TListe& zeilen) {
     for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
         auto& l = *static_cast<TRezeptZutat*>(rezept.zutaten->Add());

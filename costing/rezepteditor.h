@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <vector>
+
 // The data side of the recipe dialog: a recipe into the dialog state and the dialog
 // state back into the data. While the dialog is open only the state changes.
 
@@ -22,6 +24,8 @@ void FuelleAusRezept(TRezeptForm& form, const TDaten& daten, const TRezept& reze
 // ingredient's position. A line whose ingredient does not exist shows an empty name
 // and unit and the price 0.
 void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept);
+// The lines the rows stand for, as ZeilenInRezept would store them.
+std::vector<TRezeptZutat> ZeilenAusListe(const TListe& zeilen);
 // Appends the lines of the rows to the recipe's line array, top to bottom. A cell that
 // does not read as a number leaves its field 0.
 void ZeilenInRezept(TRezept& rezept, const TListe& zeilen);

@@ -188,11 +188,16 @@ struct TProduktionsLauf {
 
     void laufe(uint32_t rezept, double menge) {
         const TRezept& r = d.rezept(rezept);
-        const auto faktor = Quotient(menge, r.menge);
+        offen.push_back(rezept);
+        laufe(zeilen(r), r.menge, menge);
+        offen.pop_back();
+    }
+
+    void laufe(std::span<const TRezeptZutat> liste, double ausbeute, double menge) {
+        const auto faktor = Quotient(menge, ausbeute);
         if (!faktor)
             return; // yield 0: every line fails
-        offen.push_back(rezept);
-        for (const TRezeptZutat& l : zeilen(r)) {
+        for (const TRezeptZutat& l : liste) {
             if (!d.zutatVon(l))
                 continue;
             const double netto = l.menge * *faktor;
@@ -208,7 +213,21 @@ struct TProduktionsLauf {
             if (e)
                 laufe(e->rezept, einkauf);
         }
-        offen.pop_back();
+    }
+
+    std::vector<TProduktionsposten> geordnet() {
+        // Sub-recipes in the order to prepare them, then the bought ingredients.
+        std::vector<size_t> rang(d.anzahlRezepte(), 0);
+        size_t i = 0;
+        for (const TZwischenrezept* e : Blattfolge(d))
+            rang[e->rezept] = i++;
+        std::stable_sort(posten.begin(), posten.end(),
+                         [&](const TProduktionsposten& a, const TProduktionsposten& b) {
+                             if (a.zwischenrezept != b.zwischenrezept)
+                                 return a.zwischenrezept;
+                             return a.zwischenrezept && rang[a.nr] < rang[b.nr];
+                         });
+        return std::move(posten);
     }
 };
 
@@ -218,28 +237,28 @@ std::vector<TProduktionsposten> Produktion(const TDaten& d, uint32_t rezept, dou
     TProduktionsLauf lauf{d, Zwischenrezepte(d), {}, {}, {}};
     if (rezept < d.anzahlRezepte())
         lauf.laufe(rezept, menge);
-    // Sub-recipes in the order to prepare them, then the bought ingredients.
-    std::vector<size_t> rang(d.anzahlRezepte(), 0);
-    size_t i = 0;
-    for (const TZwischenrezept* e : Blattfolge(d))
-        rang[e->rezept] = i++;
-    std::stable_sort(lauf.posten.begin(), lauf.posten.end(),
-                     [&](const TProduktionsposten& a, const TProduktionsposten& b) {
-                         if (a.zwischenrezept != b.zwischenrezept)
-                             return a.zwischenrezept;
-                         return a.zwischenrezept && rang[a.nr] < rang[b.nr];
-                     });
-    return lauf.posten;
+    return lauf.geordnet();
+}
+
+std::vector<TProduktionsposten> Produktion(const TDaten& d, std::span<const TRezeptZutat> zeilen,
+                                           double ausbeute, double menge) {
+    TProduktionsLauf lauf{d, Zwischenrezepte(d), {}, {}, {}};
+    lauf.laufe(zeilen, ausbeute, menge);
+    return lauf.geordnet();
 }
 
 TListe ProduktionsListe(const TDaten& d, uint32_t rezept, double menge) {
+    return ProduktionsListe(d, Produktion(d, rezept, menge));
+}
+
+TListe ProduktionsListe(const TDaten& d, const std::vector<TProduktionsposten>& posten) {
     TListe l;
     l.setzeSpalten({{QStringLiteral("Art"), 100},
                     {QStringLiteral("Name"), 180},
                     {QStringLiteral("Menge netto"), 100},
                     {QStringLiteral("Menge Einkauf"), 100},
                     {QStringLiteral("Einheit"), 60}});
-    for (const TProduktionsposten& p : Produktion(d, rezept, menge)) {
+    for (const TProduktionsposten& p : posten) {
         QString name, einheit;
         if (p.zwischenrezept) {
             name = Text(d.rezept(p.nr).name);

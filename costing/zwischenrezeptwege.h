@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // The ways from a recipe through its sub-recipes down to bought ingredients: where an
@@ -48,8 +49,12 @@ struct TProduktionsposten {
 // scales its own lines. The sub-recipes first, leaves first (in the order to prepare
 // them), then the bought ingredients in the order first reached.
 std::vector<TProduktionsposten> Produktion(const TDaten& d, uint32_t rezept, double menge);
+// The same for lines not stored yet, as the recipe dialog shows them.
+std::vector<TProduktionsposten> Produktion(const TDaten& d, std::span<const TRezeptZutat> zeilen,
+                                           double ausbeute, double menge);
 // "Art;Name;Menge netto;Menge Einkauf;Einheit", Art "Zwischenrezept" or "Zutat".
 TListe ProduktionsListe(const TDaten& d, uint32_t rezept, double menge);
+TListe ProduktionsListe(const TDaten& d, const std::vector<TProduktionsposten>& posten);
 
 struct TAufgeloesterPosten {
     uint32_t zutat = 0;

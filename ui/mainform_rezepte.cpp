@@ -11,6 +11,7 @@
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
 #include "ui/mengenform.h"
+#include "ui/produktionsform.h"
 #include "ui/rezeptform.h"
 #include "ui/verlaufschritt.h"
 #include "ui/zutatauswahl.h"
@@ -26,6 +27,16 @@ void TMainForm::verbindeRezepte() {
     ZeigeBildForm = new TZeigeBildForm(this);
     CalcAmountsForm = new TCalcAmountsForm(this);
     RezeptForm->setzeDialoge(ZutatAuswaehlenForm, ZeigeBildForm, CalcAmountsForm);
+    ProduktionsForm = new TProduktionsForm(this);
+    ProduktionsForm->setzeExport([this](const TListenAnsicht& l) { exportiere(l); });
+    ProduktionsForm->setzeDruck(
+        [this](const QString& titel, const TListe& liste, const QStringList& zeilen) {
+            druckeListe(titel, liste, zeilen);
+        });
+    RezeptForm->setzeProduktionsanzeige([this](const QString& titel, TListe liste) {
+        ProduktionsForm->fuelle(titel, std::move(liste));
+        melder().modal(*ProduktionsForm);
+    });
 
     connect(NewRezeptBtn, &QPushButton::clicked, this, Sicher(this, &TMainForm::NewRezeptBtnClick));
     connect(EditRezeptBtn, &QPushButton::clicked, this,

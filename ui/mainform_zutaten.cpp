@@ -8,6 +8,7 @@
 #include "costing/preisverlauf.h"
 #include "costing/zutatkatalog.h"
 #include "costing/zwischenrezepte.h"
+#include "costing/zwischenrezeptwege.h"
 #include "ui/deklarationsknopf.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
@@ -71,6 +72,7 @@ void TMainForm::ZutatEditBtnClick() {
                                    Kennzeichnung(daten).deklaration(uint32_t(*nr)));
     ZutatForm->AllergeneBtn->setzeZutat(ZutatWerte(daten.zutat(uint32_t(*nr))).name);
     ZutatForm->setzeVerlauf([this, zutat = uint32_t(*nr)] { zeigePreisverlauf(zutat); });
+    ZutatForm->setzeVerwendung(VerwendetInTexteZutat(daten, uint32_t(*nr)));
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const TOffenerSchritt schritt(*this, ZutatSchritt(daten, *nr, QStringLiteral("bearbeiten")));

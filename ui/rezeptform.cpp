@@ -9,6 +9,7 @@
 #include "costing/rezeptkopie.h"
 #include "costing/rezeptzeilen.h"
 #include "costing/zwischenrezepte.h"
+#include "costing/zwischenrezeptwege.h"
 #include "ui/bildform.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
@@ -487,6 +488,21 @@ void TRezeptForm::BitBtn2Click() {
     BedarfEd->setzeText(zustand.bedarfsmenge);
     fuellt = false;
     mengen->fuelle(m);
+    // The production list of the lines shown, for the amount just computed.
+    if (produktionZeigen && daten) {
+        const double menge = Feldwert(zustand.bedarfsmenge);
+        QString titel =
+            QStringLiteral("Produktionsliste: %1, %2").arg(zustand.name, ZahlAllgemein(menge));
+        if (zustand.zutatenrezeptur && !zustand.einheit.trimmed().isEmpty())
+            titel += QLatin1Char(' ') + zustand.einheit.trimmed();
+        mengen->setzeProduktion([this, titel, menge, zeilen = ZeilenAusListe(zustand.zutaten),
+                                 ausbeute = Feldwert(zustand.menge)] {
+            produktionZeigen(titel,
+                             ProduktionsListe(*daten, Produktion(*daten, zeilen, ausbeute, menge)));
+        });
+    } else {
+        mengen->setzeProduktion({});
+    }
     melder().modal(*mengen);
 }
 

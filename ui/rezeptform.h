@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/daten.h"
 #include "costing/rezeptform.h"
 #include "ui/dialogbasis.h"
@@ -41,6 +43,12 @@ public:
     // Fills from the recipe at position nr with " (Kopie)" after its name; false when
     // there is no such recipe.
     bool fuelleKopie(const TDaten& daten, int nr);
+
+    // Shows a production list under its title; set by the main window, whose printer and
+    // export the list's dialog shares.
+    void setzeProduktionsanzeige(std::function<void(const QString&, TListe)> f) {
+        produktionZeigen = std::move(f);
+    }
 
     // The dialog's current content: read after OK, and by the printouts.
     const ::TRezeptForm& form() const { return zustand; }
@@ -113,6 +121,7 @@ private:
     TZeigeBildForm* bild = nullptr;
     TCalcAmountsForm* mengen = nullptr;
     bool fuellt = false;
+    std::function<void(const QString&, TListe)> produktionZeigen;
 };
 
 } // namespace fenster

@@ -532,8 +532,11 @@ bool TRezeptForm::ohneZyklus(const QString& zutatNr) const {
 
 void TRezeptForm::zeigeZwischenrezept() {
     VerwendetLabel->setVisible(!zustand.verwendetIn.isEmpty());
-    VerwendetLabel->setText(QStringLiteral("Verwendet in:\n") +
-                            zustand.verwendetIn.join(QLatin1Char('\n')));
+    // No text while hidden: a lone "Verwendet in:" would read as a caption without field.
+    VerwendetLabel->setText(zustand.verwendetIn.isEmpty()
+                                ? QString()
+                                : QStringLiteral("Verwendet in:\n") +
+                                      zustand.verwendetIn.join(QLatin1Char('\n')));
 }
 
 void TRezeptForm::showEvent(QShowEvent* e) {

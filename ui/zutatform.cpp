@@ -99,7 +99,9 @@ void TZutatForm::setzeVerlauf(std::function<void()> zeigen) {
 }
 
 void TZutatForm::setzeVerwendung(const QStringList& rezepte) {
-    VerwendetLabel->setText(QStringLiteral("Verwendet in:\n") + rezepte.join(QLatin1Char('\n')));
+    VerwendetLabel->setText(rezepte.isEmpty() ? QString()
+                                              : QStringLiteral("Verwendet in:\n") +
+                                                    rezepte.join(QLatin1Char('\n')));
     VerwendetLabel->setVisible(!rezepte.isEmpty());
 }
 

@@ -85,6 +85,7 @@ private Q_SLOTS:
             d.OKBtn->click();
         }));
         const double vorher = EK(f.daten, f.daten.rezept(2));
+        const double sauceVorher = f.daten.zutat(3).preis;
         f.ZutatEditBtn->click();
         QVERIFY(!m.unerwartet);
         Nahe(EK(f.daten, f.daten.rezept(2)), vorher + 0.4 / 4 * 0.8 / 2);
@@ -92,6 +93,12 @@ private Q_SLOTS:
         TDaten gelesen;
         QVERIFY(LoadOptionsFile(gelesen, ordner.arbeitsdatei()).ok());
         QCOMPARE(gelesen.zutat(3).preis, f.daten.zutat(3).preis);
+
+        // Undo brings the sauce's recomputed price back with the butter's.
+        f.Rueckgaengig1->trigger();
+        QCOMPARE(f.daten.zutat(1).preis, 4.0);
+        QCOMPARE(f.daten.zutat(3).preis, sauceVorher);
+        QCOMPARE(EK(f.daten, f.daten.rezept(2)), vorher);
     }
 
     void rezeptDialogSchuetztUndZeigtProduktion() {

@@ -411,9 +411,8 @@ void TRezeptForm::NewZutatBtnClick() {
     bereit();
     picker->fuerNeueZeile();
     picker->fuelle(*daten);
+    picker->setzeRezept(zustand.rezeptNr);
     if (melder().modal(*picker) != QDialog::Accepted)
-        return;
-    if (!ohneZyklus(picker->form().gewaehlt(::TZutatAuswaehlenForm::spalteNr)))
         return;
     if (!ZeileHinzufuegen(zustand, picker->form()))
         return;
@@ -429,10 +428,9 @@ void TRezeptForm::EditZutatBtnClick() {
         return;
     }
     picker->fuelle(*daten);
+    picker->setzeRezept(zustand.rezeptNr);
     picker->fuerZeile(zustand);
     if (melder().modal(*picker) != QDialog::Accepted)
-        return;
-    if (!ohneZyklus(picker->form().gewaehlt(::TZutatAuswaehlenForm::spalteNr)))
         return;
     if (!ZeileAendern(zustand, picker->form()))
         return;
@@ -517,17 +515,6 @@ void TRezeptForm::OKBtnClick() {
             return;
         }
     accept();
-}
-
-bool TRezeptForm::ohneZyklus(const QString& zutatNr) const {
-    const auto nr = LiesGanzzahl(zutatNr);
-    if (!daten || !nr || *nr < 0 || zustand.rezeptNr < 0)
-        return true;
-    const auto weg = ZyklusDurch(*daten, uint32_t(zustand.rezeptNr), uint32_t(*nr));
-    if (weg.empty())
-        return true;
-    melder().fehler(ZyklusText(*daten, weg), Meldung::TitelZutatAuswaehlen.toString());
-    return false;
 }
 
 void TRezeptForm::zeigeZwischenrezept() {

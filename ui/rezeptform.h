@@ -111,8 +111,6 @@ private:
     void zeigeErgebnisse();
     void zeigeKennzeichnung();
     bool bereit() const;
-    // Refuses a picked ingredient whose recipe contains the one shown.
-    bool ohneZyklus(const QString& zutatNr) const;
     void zeigeZwischenrezept();
 
     ::TRezeptForm zustand;

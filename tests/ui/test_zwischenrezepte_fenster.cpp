@@ -15,6 +15,7 @@
 #include "ui/produktionsform.h"
 #include "ui/rezeptform.h"
 #include "ui/zahlfeld.h"
+#include "ui/zutatauswahl.h"
 #include "ui/zutatform.h"
 
 #include <QCheckBox>
@@ -118,6 +119,24 @@ private Q_SLOTS:
         QVERIFY(m.texte().last().startsWith(
             QStringLiteral("Das Rezept Fond wird als Zutat verwendet und kann nicht mehr")));
         QVERIFY(IstZwischenrezept(f.daten, 0));
+
+        // The picker refuses the sauce as a line of the stock it is made from.
+        QVERIFY(f.ListView2->waehleNr(0));
+        m.spieleDialog(Skript<fenster::TRezeptForm>([&](fenster::TRezeptForm& d) {
+            d.NewZutatBtn->click();
+            QCOMPARE(d.form().zutaten.anzahlZeilen(), qsizetype(1));
+            d.reject();
+        }));
+        m.spieleDialog(Skript<fenster::TZutatAuswaehlenForm>([&](fenster::TZutatAuswaehlenForm& d) {
+            QVERIFY(d.ListView1->waehleNr(3));
+            d.MengeEd->setzeWert(1);
+            d.BitBtn1->click();
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+            d.reject();
+        }));
+        f.EditRezeptBtn->click();
+        QCOMPARE(m.texte().last(), QStringLiteral("Rezept Fond enthält über Rezept Sauce sich "
+                                                  "selbst: Fond → Sauce → Fond."));
 
         // The production list of 8 roasts: the sauce and then the stock it needs.
         QVERIFY(f.ListView2->waehleNr(2));

@@ -2,10 +2,12 @@
 // the bought ingredients, and the data surviving the file and the JSON form.
 #include "core/datei.h"
 #include "core/texte.h"
+#include "core/zahlen.h"
 #include "costing/aufschluesselung.h"
 #include "costing/deklaration.h"
 #include "costing/preisaenderung.h"
 #include "costing/preise.h"
+#include "costing/preisverlauf.h"
 #include "costing/rezepteditor.h"
 #include "costing/rezeptkopie.h"
 #include "costing/zutatkatalog.h"
@@ -14,6 +16,7 @@
 #include "exchange/jsonexport.h"
 #include "exchange/jsonimport.h"
 #include "lists/kostenpruefung.h"
+#include "lists/preisentwicklung.h"
 #include "tests/support/aufbau.h"
 #include "tests/support/locale.h"
 
@@ -155,6 +158,34 @@ private Q_SLOTS:
             for (uint32_t r = 0; r < d.anzahlRezepte(); ++r)
                 Nahe(nachher[r], EK(d, d.rezept(r)));
         }
+    }
+
+    void preisverlaufErreichtDieGerichte() {
+        const TLocaleWahl l(QStringLiteral("en_US"));
+        TKueche k;
+        auto& v = k.d.erweiterung.abschnitt<TPreisverlauf>();
+        v.anhaengen(k.knochen,
+                    {QDate(2024, 1, 1), 5, 5, QStringLiteral("kg"), {}, TPreisquelle::bestand});
+        v.anhaengen(k.knochen,
+                    {QDate(2024, 6, 1), 10, 5, QStringLiteral("kg"), {}, TPreisquelle::eingabe});
+        const double neu = EK(k.d, k.d.rezept(k.braten));
+        k.d.zutat(k.knochen).preis = 5;
+        Nachrechnen(k.d);
+        const double alt = EK(k.d, k.d.rezept(k.braten));
+        k.d.zutat(k.knochen).preis = 10;
+        Nachrechnen(k.d);
+        const TListe liste =
+            Preisentwicklungsliste(k.d, {QDate(2024, 5, 1), QDate(2024, 6, 15), 5});
+        QStringList rezepte;
+        for (const QStringList& z : liste.zeilen) {
+            rezepte << z[5];
+            if (z[5] == QStringLiteral("Braten")) {
+                QCOMPARE(z[6], ZahlFest(alt, 4));
+                QCOMPARE(z[7], ZahlFest(neu, 4));
+            }
+        }
+        QCOMPARE(rezepte, (QStringList{QStringLiteral("Fond"), QStringLiteral("Sauce"),
+                                       QStringLiteral("Braten"), QStringLiteral("Eintopf")}));
     }
 
     void ausbeuteNullIstKeinStillerNuller() {

@@ -183,6 +183,7 @@ void LeseDaten(TDaten& daten, QByteArrayView bytes) {
         daten.rezepte.TakeOver(neu.rezepte);
         daten.gruppen = std::move(gruppen);
         daten.erweiterung = std::move(erweiterung);
+        daten.erweiterung.gelesen(daten);
     } catch (...) {
         daten.azutat = altZeile;
         daten.averkauf = altVerkauf;

@@ -116,6 +116,11 @@ void TErweiterung::datensaetzeGeleert() {
     std::erase_if(fremde, [](const TFremderAbschnitt& f) { return f.bezug != keinBezug; });
 }
 
+void TErweiterung::gelesen(TDaten& daten) const {
+    for (const TEintrag& e : bekannte)
+        e.daten->gelesen(daten);
+}
+
 namespace {
 void schreibeAbschnitt(TByteSchreiber& s, const TAbschnittTag& tag, uint32_t bezug,
                        QByteArrayView inhalt) {

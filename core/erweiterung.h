@@ -13,6 +13,7 @@
 
 class TByteLeser;
 class TByteSchreiber;
+class TDaten;
 
 // The extension block after the group section of the data file: a signature, a version
 // and tagged sections. Readers that know only the first three sections stop before it;
@@ -51,6 +52,9 @@ public:
     virtual void rezeptEntfernt(uint32_t nr) = 0;
     virtual void rezeptKopiert(uint32_t von, uint32_t nach) = 0;
     virtual void datensaetzeGeleert() = 0;
+    // After a whole file was read into `daten`: what the records carry in memory only
+    // (a mark the first sections cannot hold) is set from the section.
+    virtual void gelesen(TDaten& daten) const { (void)daten; }
 };
 
 // A kind of section: registered once by the capability that owns it.
@@ -100,6 +104,7 @@ public:
     void rezeptEntfernt(uint32_t nr);
     void rezeptKopiert(uint32_t von, uint32_t nach);
     void datensaetzeGeleert();
+    void gelesen(TDaten& daten) const;
 
     // The whole block, signature first; nothing when leer().
     void schreibe(TByteSchreiber& s) const;

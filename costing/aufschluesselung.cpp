@@ -3,6 +3,7 @@
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/preise.h"
+#include "costing/zwischenrezepte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +28,8 @@ QString TZeilenHinweise::text() const {
     fuegeAn(s, mengeNull, u"Menge 0");
     fuegeAn(s, negativerPreis, u"negativer Preis");
     fuegeAn(s, nichtBerechenbar, u"Preis nicht berechenbar");
+    fuegeAn(s, !zwischenrezept.isEmpty(),
+            QString(QStringLiteral("Zwischenrezept ohne berechenbaren Preis: ") + zwischenrezept));
     fuegeAn(s, ueber50, u"über 50 % der Kosten");
     return s;
 }
@@ -39,17 +42,59 @@ QString TRezeptHinweise::text() const {
     return s;
 }
 
-TZeilenHinweise ZeilenHinweise(const TDaten& d, const TRezeptZutat& zeile) {
+TZwischenBefund ZwischenrezeptBefund(const TDaten& d) {
+    TZwischenBefund befund;
+    const TZwischenrezepte* z = Zwischenrezepte(d);
+    if (!z)
+        return befund;
+    befund.resize(d.anzahlZutaten());
+    const TZwischenBefund leer;
+    // Leaves first: a sub-recipe's fault and those of the sub-recipes it uses.
+    for (const TZwischenrezept* e : Blattfolge(d)) {
+        if (e->zutat >= befund.size())
+            continue;
+        const TRezept& r = d.rezept(e->rezept);
+        const TRezeptHinweise rh = RezeptHinweise(r);
+        bool eigen = rh.keineZeilen || rh.ausbeuteNull;
+        QStringList namen;
+        for (uint32_t i = 0; r.zutaten && i < r.zutaten->count; ++i) {
+            const TRezeptZutat& l = *r.zutaten->at<TRezeptZutat>(i);
+            const TZeilenHinweise h = ZeilenHinweise(d, l, &befund);
+            eigen = eigen || h.zutatFehlt || h.einkaufsmengeNull || h.gewichtsverlust100 ||
+                    h.mengeNull || h.nichtBerechenbar;
+            for (const QString& n :
+                 h.zwischenrezept.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+                if (!namen.contains(n))
+                    namen << n;
+        }
+        if (eigen)
+            namen.prepend(Text(r.name));
+        befund[e->zutat] = namen.join(QStringLiteral(", "));
+    }
+    return befund;
+}
+
+TZeilenHinweise ZeilenHinweise(const TDaten& d, const TRezeptZutat& zeile,
+                               const TZwischenBefund* befund) {
     TZeilenHinweise h;
     const TZutat* z = d.zutatVon(zeile);
     h.zutatFehlt = !z;
-    h.einkaufsmengeNull = z && z->menge == 0;
+    const bool zwischen = z && RezeptVonZutat(d, uint32_t(zeile.zutatnr));
+    if (zwischen) {
+        // A sub-recipe's quantity is its yield: its own fault is named instead.
+        const TZwischenBefund eigener = befund ? TZwischenBefund() : ZwischenrezeptBefund(d);
+        const TZwischenBefund& b = befund ? *befund : eigener;
+        if (size_t(zeile.zutatnr) < b.size())
+            h.zwischenrezept = b[size_t(zeile.zutatnr)];
+    }
+    h.einkaufsmengeNull = z && z->menge == 0 && !zwischen;
     h.gewichtsverlust100 = zeile.gewichtsverlust == 100;
     h.mengeNull = zeile.menge == 0;
     if (z) {
         const auto preis = Zeilenpreis(z->preis, z->menge, zeile.menge, zeile.gewichtsverlust);
         h.negativerPreis = preis && *preis < 0;
-        h.nichtBerechenbar = !preis && !h.einkaufsmengeNull && !h.gewichtsverlust100;
+        h.nichtBerechenbar =
+            !preis && !h.einkaufsmengeNull && !h.gewichtsverlust100 && h.zwischenrezept.isEmpty();
     }
     return h;
 }
@@ -58,7 +103,7 @@ TRezeptHinweise RezeptHinweise(const TRezept& r) {
     TRezeptHinweise h;
     h.keineZeilen = !r.zutaten || r.zutaten->count == 0;
     h.ausbeuteNull = r.menge == 0;
-    h.keinVkPreis = r.vkbrutto == 0;
+    h.keinVkPreis = r.vkbrutto == 0 && !r.zutatenrezeptur; // made to be used, not sold
     return h;
 }
 
@@ -66,13 +111,14 @@ TAufschluesselung Aufschluesselung(const TDaten& d, const TRezept& r) {
     TAufschluesselung a;
     const uint32_t n = r.zutaten ? r.zutaten->count : 0;
     a.zeilen.reserve(n);
+    const TZwischenBefund befund = ZwischenrezeptBefund(d);
     for (uint32_t i = 0; i < n; ++i) {
         const TRezeptZutat& l = *r.zutaten->at<TRezeptZutat>(i);
         TKostenzeile k;
         k.zeile = int(i);
         k.kosten = Zeilenpreis(d, l).value_or(0);
         k.kostenProEinheit = Quotient(k.kosten, r.menge).value_or(0);
-        k.hinweise = ZeilenHinweise(d, l);
+        k.hinweise = ZeilenHinweise(d, l, &befund);
         a.summe += k.kosten;
         a.zeilen.push_back(k);
     }

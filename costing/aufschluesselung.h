@@ -22,11 +22,14 @@ struct TZeilenHinweise {
     // price overflows or an input is not a number), so it would count 0 unexplained.
     bool nichtBerechenbar = false;
     bool ueber50 = false; // "über 50 % der Kosten": a share strictly above 50
+    // "Zwischenrezept ohne berechenbaren Preis: Teig": the line's sub-recipe, or one it
+    // uses at any depth, has a line that fails, no lines or yield 0 (the names of those).
+    QString zwischenrezept;
 
     // Any reason other than the share: the line's cost is wrong or missing.
     bool kostenfehler() const {
         return zutatFehlt || einkaufsmengeNull || gewichtsverlust100 || mengeNull ||
-               negativerPreis || nichtBerechenbar;
+               negativerPreis || nichtBerechenbar || !zwischenrezept.isEmpty();
     }
     QString text() const;
 };
@@ -35,13 +38,21 @@ struct TZeilenHinweise {
 struct TRezeptHinweise {
     bool keineZeilen = false;  // "keine Zeilen"
     bool ausbeuteNull = false; // "Ausbeute 0"
-    bool keinVkPreis = false;  // "kein VK-Preis": actual gross price 0
+    bool keinVkPreis = false;  // "kein VK-Preis": actual gross price 0, not for a sub-recipe
     bool irgendeiner() const { return keineZeilen || ausbeuteNull || keinVkPreis; }
     QString text() const;
 };
 
-// The reasons of one line, all but the share, which needs the whole recipe.
-TZeilenHinweise ZeilenHinweise(const TDaten& d, const TRezeptZutat& zeile);
+// By ingredient position: for a sub-recipe's ingredient whose price cannot be computed
+// in full, the names of the sub-recipes at fault ("Teig, Füllung"); empty otherwise.
+// Work it out once for many lines.
+using TZwischenBefund = std::vector<QString>;
+TZwischenBefund ZwischenrezeptBefund(const TDaten& d);
+
+// The reasons of one line, all but the share, which needs the whole recipe. Without
+// `befund` it is worked out for this line.
+TZeilenHinweise ZeilenHinweise(const TDaten& d, const TRezeptZutat& zeile,
+                               const TZwischenBefund* befund = nullptr);
 TRezeptHinweise RezeptHinweise(const TRezept& r);
 
 struct TKostenzeile {

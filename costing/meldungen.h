@@ -9,6 +9,10 @@ inline constexpr QStringView ZutatAnklicken = u"Sie müssen zuerst eine Zutat an
 inline constexpr QStringView RezeptAnklicken = u"Sie müssen zuerst ein Rezept anklicken.";
 inline constexpr QStringView ZutatBenutzt =
     u"Diese Zutat kann nicht gelöscht werden, da die Zutat in einem Rezept benutzt wird.";
+// %1: the recipe.
+inline constexpr QStringView ZutatGehoertZuRezept =
+    u"Diese Zutat gehört zum Rezept %1. Sie wird mit ihm gelöscht oder wenn es nicht mehr als "
+    u"Zutat verwendet wird.";
 inline constexpr QStringView ZutatLoeschenFrage = u"Wollen Sie diese Zutat wirklich löschen?";
 inline constexpr QStringView RezeptLoeschenFrage = u"Wollen Sie dieses Rezept wirklich löschen?";
 inline constexpr QStringView KeineZutatGewaehlt =

@@ -2,7 +2,9 @@
 
 #include "core/texte.h"
 #include "costing/preise.h"
+#include "costing/zwischenrezepte.h"
 
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -24,8 +26,7 @@ std::optional<double> ekAnteil(double preis, const TRezeptZutat& l, const TZutat
 struct TZweiSummen {
     double vorher = 0, nachher = 0;
 };
-TZweiSummen ekSummen(const TDaten& d, const TRezept& r, const TPreisaenderung& a,
-                     const std::vector<bool>& gewaehlt) {
+TZweiSummen ekSummen(const TDaten& d, const TRezept& r, const std::vector<double>& nachherPreis) {
     TZweiSummen s;
     if (!r.zutaten)
         return s;
@@ -37,9 +38,11 @@ TZweiSummen ekSummen(const TDaten& d, const TRezept& r, const TPreisaenderung& a
         const auto vorher = ekAnteil(z->preis, *l, *z, r.menge);
         if (vorher)
             s.vorher += *vorher;
-        const bool geaendert = uint32_t(l->zutatnr) < gewaehlt.size() && gewaehlt[l->zutatnr];
-        const auto nachher =
-            geaendert ? ekAnteil(GeaenderterPreis(a, z->preis), *l, *z, r.menge) : vorher;
+        const double p = uint32_t(l->zutatnr) < nachherPreis.size()
+                             ? nachherPreis[size_t(l->zutatnr)]
+                             : z->preis;
+        const bool geaendert = std::bit_cast<uint64_t>(p) != std::bit_cast<uint64_t>(z->preis);
+        const auto nachher = geaendert ? ekAnteil(p, *l, *z, r.menge) : vorher;
         if (nachher)
             s.nachher += *nachher;
     }
@@ -76,9 +79,31 @@ double GeaenderterPreis(const TPreisaenderung& a, double preis) {
     return preis * ((100 + a.prozent) / 100);
 }
 
+std::vector<double> PreiseNachher(const TDaten& d, const TPreisaenderung& a,
+                                  const std::vector<bool>& gewaehlt) {
+    const uint32_t n = d.anzahlZutaten();
+    std::vector<double> preis(n);
+    for (uint32_t i = 0; i < n; ++i) {
+        const double p = d.zutat(i).preis;
+        preis[i] = i < gewaehlt.size() && gewaehlt[i] ? GeaenderterPreis(a, p) : p;
+    }
+    const TZwischenrezepte* z = Zwischenrezepte(d);
+    if (!z)
+        return preis;
+    RechneZwischenpreise(d, preis);
+    // A sub-recipe the change does not reach keeps its stored price to the bit.
+    const std::vector<bool> erreicht = ErreichtGewaehlte(d, gewaehlt);
+    for (size_t i = 0; i < z->liste().size(); ++i) {
+        const TZwischenrezept& e = z->liste()[i];
+        if (e.zutat < n && !(e.zutat < gewaehlt.size() && gewaehlt[e.zutat]) && !erreicht[i])
+            preis[e.zutat] = d.zutat(e.zutat).preis;
+    }
+    return preis;
+}
+
 double EKNachher(const TDaten& d, const TRezept& r, const TPreisaenderung& a,
                  const std::vector<bool>& gewaehlt) {
-    return ekSummen(d, r, a, gewaehlt).nachher;
+    return ekSummen(d, r, PreiseNachher(d, a, gewaehlt)).nachher;
 }
 
 QString SollStatusText(TSollStatus s) {
@@ -119,6 +144,11 @@ TPreisfolgen Preisfolgen(double ekVorher, double ekNachher, double vkbrutto, dou
 
 TPreisfolgen Preisfolgen(const TDaten& d, const TRezept& r, const TPreisaenderung& a,
                          const std::vector<bool>& gewaehlt, double mwst, double we) {
-    const TZweiSummen ek = ekSummen(d, r, a, gewaehlt);
+    return Preisfolgen(d, r, PreiseNachher(d, a, gewaehlt), mwst, we);
+}
+
+TPreisfolgen Preisfolgen(const TDaten& d, const TRezept& r, const std::vector<double>& nachher,
+                         double mwst, double we) {
+    const TZweiSummen ek = ekSummen(d, r, nachher);
     return Preisfolgen(ek.vorher, ek.nachher, r.vkbrutto, mwst, we);
 }

@@ -30,8 +30,14 @@ std::vector<bool> GewaehlteZutaten(const TDaten& d, const TPreisaenderung& a);
 // The purchase price after the change: preis × ((100 + prozent) ÷ 100).
 double GeaenderterPreis(const TPreisaenderung& a, double preis);
 
-// The EK of a recipe with the chosen ingredients at their changed price; with none
-// chosen it equals EK() bit for bit.
+// The purchase price of every ingredient after the change, by position: the chosen ones
+// changed, every sub-recipe that reaches one recomputed from its lines leaves first, all
+// others as stored (bit for bit).
+std::vector<double> PreiseNachher(const TDaten& d, const TPreisaenderung& a,
+                                  const std::vector<bool>& gewaehlt);
+
+// The EK of a recipe with the chosen ingredients at their changed price, through its
+// sub-recipes; with none chosen it equals EK() bit for bit.
 double EKNachher(const TDaten& d, const TRezept& r, const TPreisaenderung& a,
                  const std::vector<bool>& gewaehlt);
 
@@ -58,3 +64,6 @@ TPreisfolgen Preisfolgen(double ekVorher, double ekNachher, double vkbrutto, dou
 // the rates of the recipe's group.
 TPreisfolgen Preisfolgen(const TDaten& d, const TRezept& r, const TPreisaenderung& a,
                          const std::vector<bool>& gewaehlt, double mwst, double we);
+// The same with the prices after the change worked out once (PreiseNachher), for a list.
+TPreisfolgen Preisfolgen(const TDaten& d, const TRezept& r, const std::vector<double>& nachher,
+                         double mwst, double we);

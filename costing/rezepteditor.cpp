@@ -1,8 +1,11 @@
 #include "costing/rezepteditor.h"
 
+#include "core/fehler.h"
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/preise.h"
+#include "costing/zwischenrezepte.h"
+#include "costing/zwischenrezeptwege.h"
 
 #include <QFileInfo>
 
@@ -54,6 +57,9 @@ void FuelleNeuesRezept(TRezeptForm& form, const TDaten& daten) {
     fuelleGruppen(form, daten, 0);
     form.beschreibung.clear();
     form.zutatenrezeptur = false;
+    form.einheit.clear();
+    form.verwendetIn.clear();
+    form.rezeptNr = -1;
     form.leereZeilen();
     leereErgebnisse(form);
     form.RxSpinEdit2Change();
@@ -67,6 +73,14 @@ void FuelleAusRezept(TRezeptForm& form, const TDaten& daten, const TRezept& reze
     fuelleGruppen(form, daten, rezept.gruppe);
     form.beschreibung = Text(rezept.beschreibung);
     form.zutatenrezeptur = rezept.zutatenrezeptur;
+    // The position of a stored recipe; a record outside the array is none.
+    const TRezept* erstes = daten.anzahlRezepte() ? &daten.rezept(0) : nullptr;
+    const bool gespeichert =
+        erstes && &rezept >= erstes && &rezept < erstes + daten.anzahlRezepte();
+    form.rezeptNr = gespeichert ? int(&rezept - erstes) : -1;
+    form.einheit = gespeichert ? ZwischenrezeptEinheit(daten, uint32_t(form.rezeptNr)) : QString();
+    form.verwendetIn =
+        gespeichert ? VerwendetInTexte(daten, uint32_t(form.rezeptNr)) : QStringList();
     form.leereZeilen();
     ZeilenAusRezept(form.zutaten, daten, rezept);
     leereErgebnisse(form);
@@ -86,6 +100,18 @@ void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept)
     }
 }
 
+std::vector<TRezeptZutat> ZeilenAusListe(const TListe& zeilen) {
+    std::vector<TRezeptZutat> ergebnis;
+    for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
+        TRezeptZutat l{};
+        l.zutatnr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr)).value_or(0);
+        l.menge = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteMenge));
+        l.gewichtsverlust = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteGewichtsverlust));
+        ergebnis.push_back(l);
+    }
+    return ergebnis;
+}
+
 void ZeilenInRezept(TRezept& rezept, const TListe& zeilen) {
     for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
         auto& l = *static_cast<TRezeptZutat*>(rezept.zutaten->Add());
@@ -95,20 +121,35 @@ void ZeilenInRezept(TRezept& rezept, const TListe& zeilen) {
     }
 }
 
+QString RezeptFormFehler(const TDaten& daten, const TRezeptForm& form) {
+    if (form.zutatenrezeptur && form.einheit.trimmed().isEmpty())
+        return QStringLiteral("Ein Zwischenrezept braucht eine Einheit.");
+    if (!form.zutatenrezeptur && form.rezeptNr >= 0 &&
+        uint32_t(form.rezeptNr) < daten.anzahlRezepte())
+        return ZwischenrezeptBenutztText(daten, uint32_t(form.rezeptNr), false);
+    return {};
+}
+
 TRezept& RezeptAnhaengen(TDaten& daten, const TRezeptForm& form) {
-    TRezept& r = *daten.NeuesRezept();
-    setzeAusForm(daten, r, form);
-    return r;
+    const uint32_t nr = daten.anzahlRezepte();
+    setzeAusForm(daten, *daten.NeuesRezept(), form);
+    SetzeZwischenrezept(daten, nr, form.zutatenrezeptur, form.einheit.trimmed());
+    return daten.rezept(nr);
 }
 
 bool RezeptErsetzen(TDaten& daten, int nr, const TRezeptForm& form) {
     if (nr < 0 || uint32_t(nr) >= daten.anzahlRezepte())
         return false;
+    if (!form.zutatenrezeptur)
+        if (const QString text = ZwischenrezeptBenutztText(daten, uint32_t(nr), false);
+            !text.isEmpty())
+            throw TFehler(text);
     TRezept& r = daten.rezept(uint32_t(nr));
     FreeText(r.name);
     FreeText(r.bilddatei);
     FreeText(r.beschreibung);
     setzeAusForm(daten, r, form);
+    SetzeZwischenrezept(daten, uint32_t(nr), form.zutatenrezeptur, form.einheit.trimmed());
     return true;
 }
 

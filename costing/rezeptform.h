@@ -64,7 +64,10 @@ public:
     QStringList gruppenliste;     // "Gruppe:": group names 0 to 39, so a position is a group index
     int gruppe = -1;              // selected position, -1: none
     QString beschreibung;         // "Beschreibung:", lines separated by CR LF
-    bool zutatenrezeptur = false; // hidden check box, carried from record to record
+    bool zutatenrezeptur = false; // "Als Zutat verwenden (Zwischenrezept)"
+    QString einheit;              // "Einheit:" of the yield, required for a sub-recipe
+    QStringList verwendetIn;      // "Verwendet in:", the recipes using it
+    int rezeptNr = -1;            // the stored recipe shown, -1 for a new one or a copy
     QString bilddatei;            // "Bilddatei:" as shown
     TProMengeneinheit preise;
     QString bedarfsmenge;   // "Bedarfsmenge:", 3 decimals; kept from one use to the next

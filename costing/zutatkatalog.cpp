@@ -3,6 +3,7 @@
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/preise.h"
+#include "costing/zwischenrezepte.h"
 
 #include <QSet>
 
@@ -60,6 +61,8 @@ std::optional<TMeldung> ZutatLoeschenMeldung(TZutatLoeschen ergebnis) {
         return TMeldung{Meldung::ZutatBenutzt, Meldung::TitelLoeschen};
     case TZutatLoeschen::fehlt:
         return TMeldung{Meldung::ZutatAnklicken, {}};
+    case TZutatLoeschen::rezept:
+        return TMeldung{Meldung::ZutatGehoertZuRezept, Meldung::TitelLoeschen};
     case TZutatLoeschen::moeglich:
         break;
     }
@@ -69,6 +72,8 @@ std::optional<TMeldung> ZutatLoeschenMeldung(TZutatLoeschen ergebnis) {
 TZutatLoeschen PruefeZutatLoeschen(const TDaten& daten, int nr) {
     if (!gueltig(daten, nr))
         return TZutatLoeschen::fehlt;
+    if (RezeptVonZutat(daten, uint32_t(nr)))
+        return TZutatLoeschen::rezept;
     for (uint32_t i = 0; i < daten.anzahlRezepte(); ++i) {
         const TRezept& r = daten.rezept(i);
         if (!r.zutaten)
@@ -102,6 +107,9 @@ QString ZutatLoeschenText(const TDaten& daten, int nr, TZutatLoeschen ergebnis) 
     if (!meldung)
         return {};
     QString text = meldung->text.toString();
+    if (ergebnis == TZutatLoeschen::rezept)
+        if (const auto r = RezeptVonZutat(daten, uint32_t(nr)))
+            return text.arg(Text(daten.rezept(*r).name));
     if (ergebnis != TZutatLoeschen::benutzt)
         return text;
     constexpr qsizetype hoechstens = 10;
@@ -116,6 +124,11 @@ TZutatLoeschen LoescheZutat(TDaten& daten, int nr) {
     const TZutatLoeschen pruefung = PruefeZutatLoeschen(daten, nr);
     if (pruefung != TZutatLoeschen::moeglich)
         return pruefung;
+    EntferneZutat(daten, nr);
+    return TZutatLoeschen::moeglich;
+}
+
+void EntferneZutat(TDaten& daten, int nr) {
     for (uint32_t i = 0; i < daten.anzahlRezepte(); ++i) {
         TRezept& r = daten.rezept(i);
         if (!r.zutaten)
@@ -128,7 +141,6 @@ TZutatLoeschen LoescheZutat(TDaten& daten, int nr) {
     daten.FreeAZutats();
     daten.zutats.Delete(nr);
     daten.erweiterung.zutatEntfernt(uint32_t(nr));
-    return TZutatLoeschen::moeglich;
 }
 
 TZutatAuswahllisten VerschiedeneWerte(const TDaten& daten) {

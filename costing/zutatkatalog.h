@@ -36,20 +36,25 @@ enum class TZutatLoeschen {
     moeglich, // ask Meldung::ZutatLoeschenFrage, then call LoescheZutat
     benutzt,  // show Meldung::ZutatBenutzt titled Meldung::TitelLoeschen
     fehlt,    // no ingredient at that position
+    rezept,   // a sub-recipe's ingredient: it goes with its recipe
 };
 // The message to show for an outcome other than moeglich.
 std::optional<TMeldung> ZutatLoeschenMeldung(TZutatLoeschen ergebnis);
-// Whether the ingredient at nr may go: not while any line of any recipe uses it.
+// Whether the ingredient at nr may go: not while any line of any recipe uses it, nor
+// while it stands for a recipe.
 TZutatLoeschen PruefeZutatLoeschen(const TDaten& daten, int nr);
 // The names of the recipes that use ingredient nr, each once, in the recipes' order.
 QStringList RezepteMitZutat(const TDaten& daten, int nr);
 // The text of the refusal: for a used ingredient the message with the recipes that use
 // it ("Verwendet in: A, B." — at most ten names, then "und N weitere"), else the text of
-// ZutatLoeschenMeldung.
+// ZutatLoeschenMeldung; for a sub-recipe's ingredient "Diese Zutat gehört zum Rezept
+// Teig. Sie wird mit ihm gelöscht oder wenn es nicht mehr als Zutat verwendet wird.".
 QString ZutatLoeschenText(const TDaten& daten, int nr, TZutatLoeschen ergebnis);
 // Tests again and, when allowed, removes the ingredient with its texts; every line
 // naming a later ingredient is renumbered so that it still names the same one.
 TZutatLoeschen LoescheZutat(TDaten& daten, int nr);
+// Removes the ingredient without asking, renumbering the lines as LoescheZutat does.
+void EntferneZutat(TDaten& daten, int nr);
 
 // The distinct suppliers, ingredient groups and units in catalogue order of first
 // occurrence; equal means equal character by character.

@@ -981,6 +981,24 @@ void TEinleser::abschluss() {
     kopiere(daten.rezepte, rezepte);
     rezepte.clear();
     leseWeitere();
+    if (fehler.anzahl > 0)
+        return;
+    // Checks that need every record and key, their faults at the values they concern.
+    struct TMelder : TJsonAbschlussMelder {
+        TEinleser& e;
+        explicit TMelder(TEinleser& x) : e(x) {}
+        void fehler(const TJsonOrt& ort, std::string_view name, const QString& grund) override {
+            for (const TWeitererWert& w : e.weitere)
+                if (w.ebene == ort.ebene && w.ort.nr == ort.nr && w.ort.zeile == ort.zeile &&
+                    JsonSchluessel(w.ebene)[w.schluessel].name == name) {
+                    e.meldeFehler(w.anfang, w.pfad, grund);
+                    return;
+                }
+            e.meldeFehler(0, ort.text(), grund);
+        }
+    } melder(*this);
+    for (const TJsonAbschluss a : JsonAbschluesse())
+        a(daten, melder);
 }
 
 void TEinleser::leseWeitere() {

@@ -25,11 +25,12 @@ TEbenenRegister& register_(TJsonEbene ebene) {
 // keeps its file in every program that links the library.
 extern const bool jsonPreisverlaufGemeldet;
 extern const bool jsonKennzeichnungGemeldet;
+extern const bool jsonZwischenrezepteGemeldet;
 
 namespace {
 
 void alleGemeldet() {
-    if (!jsonPreisverlaufGemeldet || !jsonKennzeichnungGemeldet)
+    if (!jsonPreisverlaufGemeldet || !jsonKennzeichnungGemeldet || !jsonZwischenrezepteGemeldet)
         throw std::logic_error("JSON-Schlüssel nicht gemeldet");
 }
 
@@ -60,6 +61,23 @@ bool MeldeJsonSchluessel(TJsonSchluessel s) {
     r.namen.push_back(s.name);
     r.schluessel.push_back(s);
     return true;
+}
+
+namespace {
+std::vector<TJsonAbschluss>& abschluesse() {
+    static std::vector<TJsonAbschluss> a;
+    return a;
+}
+} // namespace
+
+bool MeldeJsonAbschluss(TJsonAbschluss abschluss) {
+    abschluesse().push_back(abschluss);
+    return true;
+}
+
+const std::vector<TJsonAbschluss>& JsonAbschluesse() {
+    alleGemeldet();
+    return abschluesse();
 }
 
 const std::vector<TJsonSchluessel>& JsonSchluessel(TJsonEbene ebene) {

@@ -28,6 +28,19 @@ struct TJsonSchluessel {
     void (*fehlt)(TDaten& daten, const TJsonOrt& ort) = nullptr;
 };
 
+// Reports the faults a check after reading finds, at the value of a registered key of a
+// record (or the record itself when it has none).
+class TJsonAbschlussMelder {
+public:
+    virtual ~TJsonAbschlussMelder() = default;
+    virtual void fehler(const TJsonOrt& ort, std::string_view schluessel, const QString& grund) = 0;
+};
+// A check of what needs all records and all registered keys read; it runs only when
+// nothing failed before, and may complete the data (derived fields).
+using TJsonAbschluss = void (*)(TDaten& daten, TJsonAbschlussMelder& melder);
+bool MeldeJsonAbschluss(TJsonAbschluss abschluss);
+const std::vector<TJsonAbschluss>& JsonAbschluesse();
+
 // Registers a key; returns true. A name the form already has at that level, or a second
 // key of the same name, is a programming error (std::logic_error).
 bool MeldeJsonSchluessel(TJsonSchluessel schluessel);

@@ -14,11 +14,11 @@ uint32_t anzahlZeilen(const TRezept& r) {
     return r.zutaten ? r.zutaten->count : 0;
 }
 
-bool hatHinweise(const TDaten& d, const TRezept& r) {
+bool hatHinweise(const TDaten& d, const TRezept& r, const TZwischenBefund& befund) {
     if (RezeptHinweise(r).irgendeiner())
         return true;
     for (uint32_t i = 0; i < anzahlZeilen(r); ++i)
-        if (ZeilenHinweise(d, zeileVon(r, i)).kostenfehler())
+        if (ZeilenHinweise(d, zeileVon(r, i), &befund).kostenfehler())
             return true;
     return false;
 }
@@ -32,6 +32,7 @@ TListe Kostenpruefung(const TDaten& d, int filter) {
                     {QStringLiteral("Zeile"), 50},
                     {QStringLiteral("Zutat"), 150},
                     {QStringLiteral("Hinweis"), 250}});
+    const TZwischenBefund befund = ZwischenrezeptBefund(d);
     for (uint32_t nr = 0; nr < d.anzahlRezepte(); ++nr) {
         const TRezept& r = d.rezept(nr);
         if (!PasstFilter(filter, r.gruppe))
@@ -41,7 +42,7 @@ TListe Kostenpruefung(const TDaten& d, int filter) {
             l.zeilen.append({Text(r.name), d.GetGruppe(r.gruppe), QString(), QString(), rh.text()});
         for (uint32_t i = 0; i < anzahlZeilen(r); ++i) {
             const TRezeptZutat& zeile = zeileVon(r, i);
-            const TZeilenHinweise h = ZeilenHinweise(d, zeile);
+            const TZeilenHinweise h = ZeilenHinweise(d, zeile, &befund);
             if (!h.kostenfehler())
                 continue;
             const TZutat* z = d.zutatVon(zeile);
@@ -54,9 +55,10 @@ TListe Kostenpruefung(const TDaten& d, int filter) {
 
 int RezepteMitKostenhinweisen(const TDaten& d, int filter) {
     int anzahl = 0;
+    const TZwischenBefund befund = ZwischenrezeptBefund(d);
     for (uint32_t nr = 0; nr < d.anzahlRezepte(); ++nr) {
         const TRezept& r = d.rezept(nr);
-        if (PasstFilter(filter, r.gruppe) && hatHinweise(d, r))
+        if (PasstFilter(filter, r.gruppe) && hatHinweise(d, r, befund))
             ++anzahl;
     }
     return anzahl;

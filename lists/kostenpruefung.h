@@ -7,8 +7,10 @@
 
 // The cost warnings of every recipe passing the filter (positions as in the main lists):
 // "Rezept", "Gruppe", "Zeile" (from 1, empty for the recipe's own row), "Zutat",
-// "Hinweis". A recipe without lines, with yield 0 or with actual gross price 0 gets one
-// row of its own, before its lines; a line gets a row for every warning but the share.
+// "Hinweis". A recipe without lines, with yield 0 or with actual gross price 0 (not a
+// sub-recipe, which is not sold) gets one row of its own, before its lines; a line gets a
+// row for every warning but the share, among them a sub-recipe reached through it at
+// any depth whose price cannot be computed in full.
 TListe Kostenpruefung(const TDaten& d, int filter);
 
 // How many recipes passing the filter have at least one such row.

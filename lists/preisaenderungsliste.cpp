@@ -32,7 +32,7 @@ TListe Preisaenderungsliste(const TDaten& d, const TPreisaenderung& a, int filte
         namen[size_t(g)] = d.GetGruppe(g);
     }
 
-    const std::vector<bool> gewaehlt = GewaehlteZutaten(d, a);
+    const std::vector<double> nachher = PreiseNachher(d, a, GewaehlteZutaten(d, a));
     struct TTreffer {
         uint32_t nr;
         TPreisfolgen f;
@@ -43,7 +43,7 @@ TListe Preisaenderungsliste(const TDaten& d, const TPreisaenderung& a, int filte
         if (!PasstFilter(filter, r.gruppe))
             continue;
         const bool gueltig = TGruppenTabelle::gueltig(r.gruppe);
-        const TPreisfolgen f = Preisfolgen(d, r, a, gewaehlt, gueltig ? mwst[size_t(r.gruppe)] : 0,
+        const TPreisfolgen f = Preisfolgen(d, r, nachher, gueltig ? mwst[size_t(r.gruppe)] : 0,
                                            gueltig ? we[size_t(r.gruppe)] : 0);
         if (alle || f.ekAendertSich())
             treffer.push_back({nr, f});

@@ -6,6 +6,7 @@
 #include "costing/preisaenderung.h"
 #include "costing/preise.h"
 #include "costing/preisverlauf.h"
+#include "costing/zwischenrezepte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,23 +33,42 @@ std::optional<double> aenderung(const TPreisverlauf& v, const TPreiseintrag& a,
     return Quotient((*pb - *pa) * 100, *pa);
 }
 
-// The EK of a recipe with every ingredient at its price of `tag`, in the steps of EK().
-double ekAm(const TDaten& d, const TPreisverlauf& v, const TRezept& r, QDate tag) {
+// Every ingredient's price and quantity of `tag`: its entry in force where it is in the
+// ingredient's present unit, else as stored; sub-recipes recomputed from those, leaves
+// first.
+struct TTagespreise {
+    std::vector<double> preis, menge;
+};
+TTagespreise preiseAm(const TDaten& d, const TPreisverlauf& v, QDate tag) {
+    TTagespreise t;
+    const uint32_t n = d.anzahlZutaten();
+    t.preis.resize(n);
+    t.menge.resize(n);
+    for (uint32_t i = 0; i < n; ++i) {
+        const TZutat& z = d.zutat(i);
+        t.preis[i] = z.preis;
+        t.menge[i] = z.menge;
+        if (const TPreiseintrag* e = StandAm(v.eintraege(i), tag);
+            e && einheitSchluessel(v.text(e->einheit)) == einheitSchluessel(TextView(z.einheit))) {
+            t.preis[i] = e->preis;
+            t.menge[i] = e->menge;
+        }
+    }
+    RechneZwischenpreise(d, t.preis, &t.menge);
+    return t;
+}
+
+// The EK of a recipe at the prices of a day, in the steps of EK().
+double ekAm(const TDaten& d, const TTagespreise& t, const TRezept& r) {
     double summe = 0;
     if (!r.zutaten)
         return 0;
     for (const auto* l = r.zutaten->begin<TRezeptZutat>(); l != r.zutaten->end<TRezeptZutat>();
          ++l) {
-        const TZutat* z = d.zutatVon(*l);
-        if (!z)
+        if (!d.zutatVon(*l))
             continue;
-        double preis = z->preis, menge = z->menge;
-        if (const TPreiseintrag* e = StandAm(v.eintraege(uint32_t(l->zutatnr)), tag);
-            e && einheitSchluessel(v.text(e->einheit)) == einheitSchluessel(TextView(z->einheit))) {
-            preis = e->preis;
-            menge = e->menge;
-        }
-        const auto a = Quotient(preis * l->menge, menge);
+        const size_t nr = size_t(l->zutatnr);
+        const auto a = Quotient(t.preis[nr] * l->menge, t.menge[nr]);
         const auto b = a ? Quotient(*a, r.menge) : std::nullopt;
         const auto c = b ? Quotient(*b, (100 - l->gewichtsverlust) / 100) : std::nullopt;
         if (c)
@@ -127,9 +147,26 @@ TListe Preisentwicklungsliste(const TDaten& d, const TPreisentwicklungsWahl& w) 
         return l;
 
     // Which recipes use each moved ingredient, in recipe order, each once.
-    std::vector<int32_t> stelle(d.anzahlZutaten(), -1);
+    // A sub-recipe's ingredient stands for the moved ingredients its lines reach, at any
+    // depth (leaves first, so each knows those of the sub-recipes it uses).
+    std::vector<std::vector<size_t>> erreicht(d.anzahlZutaten());
     for (size_t i = 0; i < bewegt.size(); ++i)
-        stelle[bewegt[i].zutat] = int32_t(i);
+        erreicht[bewegt[i].zutat].push_back(i);
+    for (const TZwischenrezept* e : Blattfolge(d)) {
+        std::vector<size_t> menge;
+        const TRezept& rezept = d.rezept(e->rezept);
+        if (rezept.zutaten)
+            for (const auto* z = rezept.zutaten->begin<TRezeptZutat>();
+                 z != rezept.zutaten->end<TRezeptZutat>(); ++z)
+                if (z->zutatnr >= 0 && uint32_t(z->zutatnr) < erreicht.size() &&
+                    uint32_t(z->zutatnr) != e->zutat)
+                    for (size_t i : erreicht[size_t(z->zutatnr)])
+                        menge.push_back(i);
+        std::sort(menge.begin(), menge.end());
+        menge.erase(std::unique(menge.begin(), menge.end()), menge.end());
+        if (e->zutat < erreicht.size())
+            erreicht[e->zutat] = std::move(menge);
+    }
     std::vector<std::vector<uint32_t>> nutzer(bewegt.size());
     for (uint32_t r = 0; r < d.anzahlRezepte(); ++r) {
         const TRezept& rezept = d.rezept(r);
@@ -137,13 +174,15 @@ TListe Preisentwicklungsliste(const TDaten& d, const TPreisentwicklungsWahl& w) 
             continue;
         for (const auto* z = rezept.zutaten->begin<TRezeptZutat>();
              z != rezept.zutaten->end<TRezeptZutat>(); ++z)
-            if (z->zutatnr >= 0 && uint32_t(z->zutatnr) < stelle.size() &&
-                stelle[size_t(z->zutatnr)] >= 0) {
-                auto& n = nutzer[size_t(stelle[size_t(z->zutatnr)])];
-                if (n.empty() || n.back() != r)
-                    n.push_back(r);
-            }
+            if (z->zutatnr >= 0 && uint32_t(z->zutatnr) < erreicht.size())
+                for (size_t i : erreicht[size_t(z->zutatnr)]) {
+                    auto& n = nutzer[i];
+                    if (n.empty() || n.back() != r)
+                        n.push_back(r);
+                }
     }
+    const TTagespreise preiseVorher = preiseAm(d, *v, vorher);
+    const TTagespreise preiseBis = preiseAm(d, *v, w.bis);
     std::vector<std::optional<std::pair<double, double>>> ek(d.anzahlRezepte());
     for (size_t i = 0; i < bewegt.size(); ++i) {
         const TBewegung& b = bewegt[i];
@@ -155,7 +194,7 @@ TListe Preisentwicklungsliste(const TDaten& d, const TPreisentwicklungsWahl& w) 
         for (uint32_t r : nutzer[i]) {
             const TRezept& rezept = d.rezept(r);
             if (!ek[r])
-                ek[r] = std::pair{ekAm(d, *v, rezept, vorher), ekAm(d, *v, rezept, w.bis)};
+                ek[r] = std::pair{ekAm(d, preiseVorher, rezept), ekAm(d, preiseBis, rezept)};
             const auto [alt, neu] = *ek[r];
             const TPreisfolgen f =
                 Preisfolgen(alt, neu, rezept.vkbrutto, d.GetGruppeMwst(rezept.gruppe),

@@ -42,6 +42,7 @@ class TAboutBox;
 class TAllergenDokuForm;
 class TAllergenkarteForm;
 class TAufschluesselungForm;
+class TProduktionsForm;
 class TCalcAmountsForm;
 class TKennzeichnungSeite;
 class TKostenpruefungForm;
@@ -182,6 +183,8 @@ public:
     TCalcAmountsForm* CalcAmountsForm = nullptr;
     void NewRezeptBtnClick();
     void EditRezeptBtnClick();
+    // The recipe dialog for the stored recipe nr, and its change on OK.
+    void bearbeiteRezept(int nr);
     void RezeptKopieBtnClick();
     void DelRezeptBtmClick();
 
@@ -250,6 +253,7 @@ public:
     QAction* Menueanalyse1 = nullptr;
     QAction* VerkaeufeImportieren1 = nullptr;
     TAufschluesselungForm* AufschluesselungForm = nullptr;
+    TProduktionsForm* ProduktionsForm = nullptr; // "Produktionsliste" of the amounts
     TKostenpruefungForm* KostenpruefungForm = nullptr;
     TZielpreisForm* ZielpreisForm = nullptr;
     TPreisaenderungForm* PreisaenderungForm = nullptr;

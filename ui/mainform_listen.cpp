@@ -1,6 +1,8 @@
 // The lists of the main window: rebuilding, filters, sales day, ordering and search.
 #include "ui/mainform.h"
 
+#include "costing/zwischenrezepte.h"
+
 #include "lists/auswertung.h"
 #include "lists/geordnetelisten.h"
 #include "lists/listen.h"
@@ -35,6 +37,8 @@ void TMainForm::gibSpaeterFrei(TListe alt) {
 }
 
 void TMainForm::ListRezepte() {
+    // Every change ends here: sub-recipe prices follow before the lists and the file.
+    Nachrechnen(daten);
     // The filter positions are read before their items are rebuilt.
     const int rezeptFilter = FilterCombo->currentIndex();
     const int verkaufsFilter = FilterCombo2->currentIndex();

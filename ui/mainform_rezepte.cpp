@@ -6,10 +6,12 @@
 #include "costing/meldungen.h"
 #include "costing/rezepteditor.h"
 #include "costing/rezeptkopie.h"
+#include "costing/zwischenrezepte.h"
 #include "ui/bildform.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
 #include "ui/mengenform.h"
+#include "ui/produktionsform.h"
 #include "ui/rezeptform.h"
 #include "ui/verlaufschritt.h"
 #include "ui/zutatauswahl.h"
@@ -25,6 +27,16 @@ void TMainForm::verbindeRezepte() {
     ZeigeBildForm = new TZeigeBildForm(this);
     CalcAmountsForm = new TCalcAmountsForm(this);
     RezeptForm->setzeDialoge(ZutatAuswaehlenForm, ZeigeBildForm, CalcAmountsForm);
+    ProduktionsForm = new TProduktionsForm(this);
+    ProduktionsForm->setzeExport([this](const TListenAnsicht& l) { exportiere(l); });
+    ProduktionsForm->setzeDruck(
+        [this](const QString& titel, const TListe& liste, const QStringList& zeilen) {
+            druckeListe(titel, liste, zeilen);
+        });
+    RezeptForm->setzeProduktionsanzeige([this](const QString& titel, TListe liste) {
+        ProduktionsForm->fuelle(titel, std::move(liste));
+        melder().modal(*ProduktionsForm);
+    });
 
     connect(NewRezeptBtn, &QPushButton::clicked, this, Sicher(this, &TMainForm::NewRezeptBtnClick));
     connect(EditRezeptBtn, &QPushButton::clicked, this,
@@ -65,13 +77,16 @@ void TMainForm::NewRezeptBtnClick() {
 
 void TMainForm::EditRezeptBtnClick() {
     const auto nr = gewaehltesRezept();
-    if (!nr)
-        return;
-    RezeptForm->fuelleAus(daten, daten.rezept(uint32_t(*nr)));
+    if (nr)
+        bearbeiteRezept(*nr);
+}
+
+void TMainForm::bearbeiteRezept(int nr) {
+    RezeptForm->fuelleAus(daten, daten.rezept(uint32_t(nr)));
     if (melder().modal(*RezeptForm) != QDialog::Accepted)
         return;
-    const TOffenerSchritt schritt(*this, RezeptSchritt(daten, *nr, QStringLiteral("bearbeiten")));
-    RezeptErsetzen(daten, *nr, RezeptForm->form());
+    const TOffenerSchritt schritt(*this, RezeptSchritt(daten, nr, QStringLiteral("bearbeiten")));
+    RezeptErsetzen(daten, nr, RezeptForm->form());
     rezepteGeaendert(nr);
 }
 
@@ -92,6 +107,11 @@ void TMainForm::DelRezeptBtmClick() {
     const auto nr = gewaehltesRezept();
     if (!nr)
         return;
+    if (const QString text = ZwischenrezeptBenutztText(daten, uint32_t(*nr), true);
+        !text.isEmpty()) {
+        melder().fehler(text, Meldung::TitelLoeschen.toString());
+        return;
+    }
     if (melder().frage(Meldung::RezeptLoeschenFrage.toString(), Meldung::TitelLoeschen.toString(),
                        TSymbol::frage) != TAntwort::ja)
         return;

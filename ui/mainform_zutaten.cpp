@@ -7,6 +7,8 @@
 #include "costing/meldungen.h"
 #include "costing/preisverlauf.h"
 #include "costing/zutatkatalog.h"
+#include "costing/zwischenrezepte.h"
+#include "costing/zwischenrezeptwege.h"
 #include "ui/deklarationsknopf.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
@@ -59,12 +61,18 @@ void TMainForm::ZutatEditBtnClick() {
     const auto nr = gewaehlteZutat();
     if (!nr)
         return;
+    // A sub-recipe's ingredient is edited as its recipe.
+    if (const auto rezept = RezeptVonZutat(daten, uint32_t(*nr))) {
+        bearbeiteRezept(int(*rezept));
+        return;
+    }
     // The drop-down lists stay those of the last new ingredient.
     ZutatForm->fuelleAus(ZutatWerte(daten.zutat(uint32_t(*nr))));
     ZutatForm->AllergeneBtn->setze(Kennzeichnung(daten).tabelle,
                                    Kennzeichnung(daten).deklaration(uint32_t(*nr)));
     ZutatForm->AllergeneBtn->setzeZutat(ZutatWerte(daten.zutat(uint32_t(*nr))).name);
     ZutatForm->setzeVerlauf([this, zutat = uint32_t(*nr)] { zeigePreisverlauf(zutat); });
+    ZutatForm->setzeVerwendung(VerwendetInTexteZutat(daten, uint32_t(*nr)));
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const TOffenerSchritt schritt(*this, ZutatSchritt(daten, *nr, QStringLiteral("bearbeiten")));

@@ -1,5 +1,6 @@
 #include "ui/mengenform.h"
 
+#include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
 #include "ui/zahlfeld.h"
 
@@ -47,6 +48,8 @@ TCalcAmountsForm::TCalcAmountsForm(QWidget* parent)
         knopf(QStringLiteral("Kalkulation drucken"), QStringLiteral("KalkulationDruckenBtn"));
     RezeptDruckenBtn = knopf(QStringLiteral("Rezept drucken"), QStringLiteral("RezeptDruckenBtn"));
     CancelBtn = knopf(QStringLiteral("Cancel"), QStringLiteral("CancelBtn"));
+    ProduktionBtn = knopf(QStringLiteral("&Produktionsliste"), QStringLiteral("ProduktionBtn"));
+    ProduktionBtn->setEnabled(false);
 
     auto* kopf = new QGridLayout;
     kopf->addWidget(Beschriftung(QStringLiteral("Name:"), NameEd), 0, 0);
@@ -71,14 +74,25 @@ TCalcAmountsForm::TCalcAmountsForm(QWidget* parent)
     }
     rechts->addStretch();
 
-    setzeSpaltenUndKnoepfe(links, rechts,
-                           {OKBtn, KalkulationDruckenBtn, RezeptDruckenBtn, CancelBtn});
+    setzeSpaltenUndKnoepfe(
+        links, rechts, {OKBtn, KalkulationDruckenBtn, RezeptDruckenBtn, ProduktionBtn, CancelBtn});
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ProduktionBtn, &QPushButton::clicked, this, [this] {
+        Behandle([this] {
+            if (produktion)
+                produktion();
+        });
+    });
     // An edited name belongs to what is shown and printed, not to the data.
     connect(&ListView1->modell(), &QAbstractItemModel::dataChanged, this,
             [this] { zustand.zutaten = ListView1->liste(); });
+}
+
+void TCalcAmountsForm::setzeProduktion(std::function<void()> zeigen) {
+    produktion = std::move(zeigen);
+    ProduktionBtn->setEnabled(bool(produktion));
 }
 
 void TCalcAmountsForm::fuelle(const ::TCalcAmountsForm& form) {

@@ -4,6 +4,7 @@
 #include "ui/dialogbasis.h"
 
 #include <array>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -32,9 +33,14 @@ public:
     QPushButton* KalkulationDruckenBtn;
     QPushButton* RezeptDruckenBtn;
     QPushButton* CancelBtn;
+    QPushButton* ProduktionBtn; // "Produktionsliste"
+
+    // What "Produktionsliste" shows for the amount; without one the button is off.
+    void setzeProduktion(std::function<void()> zeigen);
 
 private:
     ::TCalcAmountsForm zustand;
+    std::function<void()> produktion;
 };
 
 } // namespace fenster

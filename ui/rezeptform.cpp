@@ -2,11 +2,14 @@
 
 #include "core/fehler.h"
 #include "core/melder.h"
+#include "core/zahlen.h"
 #include "costing/formdeklaration.h"
 #include "costing/mengen.h"
 #include "costing/rezepteditor.h"
 #include "costing/rezeptkopie.h"
 #include "costing/rezeptzeilen.h"
+#include "costing/zwischenrezepte.h"
+#include "costing/zwischenrezeptwege.h"
 #include "ui/bildform.h"
 #include "ui/fehlerbox.h"
 #include "ui/listenansicht.h"
@@ -81,9 +84,12 @@ void TRezeptForm::baueFelder() {
     Memo1 = benannt(new QPlainTextEdit, "Memo1");
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setTabChangesFocus(true);
-    CheckBox1 =
-        benannt(new QCheckBox(QStringLiteral("Zutatenrezeptur für andere Produkte")), "CheckBox1");
-    CheckBox1->setVisible(false);
+    CheckBox1 = benannt(new QCheckBox(QStringLiteral("Als Zutat verwenden (&Zwischenrezept)")),
+                        "CheckBox1");
+    EinheitEd = benannt(new QLineEdit, "EinheitEd");
+    VerwendetLabel = benannt(new QLabel, "VerwendetLabel");
+    VerwendetLabel->setWordWrap(true);
+    VerwendetLabel->setMaximumWidth(260);
 
     NewZutatBtn = knopf(QStringLiteral("Neues Zutat..."), "NewZutatBtn");
     EditZutatBtn = knopf(QStringLiteral("Bearbeiten..."), "EditZutatBtn");
@@ -140,9 +146,11 @@ void TRezeptForm::baueLayout() {
     links->addWidget(RxSpinEdit1, 3, 0);
     links->addWidget(Beschriftung(QStringLiteral("&Gruppe:"), ComboBox1), 2, 1);
     links->addWidget(ComboBox1, 3, 1);
-    links->addWidget(Beschriftung(QStringLiteral("&Beschreibung:"), Memo1), 4, 0, 1, 2);
-    links->addWidget(Memo1, 5, 0, 1, 2);
-    links->addWidget(CheckBox1, 6, 0, 1, 2);
+    links->addWidget(CheckBox1, 4, 0);
+    links->addWidget(Beschriftung(QStringLiteral("Einh&eit:"), EinheitEd), 4, 1);
+    links->addWidget(EinheitEd, 5, 1);
+    links->addWidget(Beschriftung(QStringLiteral("&Beschreibung:"), Memo1), 6, 0, 1, 2);
+    links->addWidget(Memo1, 7, 0, 1, 2);
     links->setColumnStretch(1, 1);
 
     auto* zeilenKnoepfe = new QHBoxLayout;
@@ -187,6 +195,7 @@ void TRezeptForm::baueLayout() {
     auto* rechteSpalte = new QVBoxLayout;
     rechteSpalte->addWidget(GroupBox1);
     rechteSpalte->addWidget(KennzeichnungLabel);
+    rechteSpalte->addWidget(VerwendetLabel);
     rechteSpalte->addStretch();
     rechteSpalte->addWidget(Beschriftung(QStringLiteral("Be&darfsmenge:"), BedarfEd));
     rechteSpalte->addLayout(bedarf);
@@ -199,6 +208,8 @@ void TRezeptForm::baueLayout() {
     const QList<QWidget*> folge = {NameEd,
                                    RxSpinEdit1,
                                    ComboBox1,
+                                   CheckBox1,
+                                   EinheitEd,
                                    Memo1,
                                    NewZutatBtn,
                                    EditZutatBtn,
@@ -234,6 +245,11 @@ void TRezeptForm::verbinde() {
     connect(CheckBox1, &QCheckBox::toggled, this, [this](bool an) {
         if (!fuellt)
             zustand.zutatenrezeptur = an;
+        EinheitEd->setEnabled(an);
+    });
+    connect(EinheitEd, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!fuellt)
+            zustand.einheit = t;
     });
     connect(FilenameEdit1, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!fuellt)
@@ -307,6 +323,9 @@ void TRezeptForm::zeigeZustand() {
     ComboBox1->setCurrentIndex(zustand.gruppe);
     Memo1->setPlainText(zumAnzeigen(zustand.beschreibung));
     CheckBox1->setChecked(zustand.zutatenrezeptur);
+    EinheitEd->setText(zustand.einheit);
+    EinheitEd->setEnabled(zustand.zutatenrezeptur);
+    zeigeZwischenrezept();
     FilenameEdit1->setText(zustand.bilddatei);
     FilenameEdit1->setCursorPosition(0);
     RxSpinEdit2->setzeText(zustand.preise.tatsBrutto);
@@ -392,6 +411,7 @@ void TRezeptForm::NewZutatBtnClick() {
     bereit();
     picker->fuerNeueZeile();
     picker->fuelle(*daten);
+    picker->setzeRezept(zustand.rezeptNr);
     if (melder().modal(*picker) != QDialog::Accepted)
         return;
     if (!ZeileHinzufuegen(zustand, picker->form()))
@@ -408,6 +428,7 @@ void TRezeptForm::EditZutatBtnClick() {
         return;
     }
     picker->fuelle(*daten);
+    picker->setzeRezept(zustand.rezeptNr);
     picker->fuerZeile(zustand);
     if (melder().modal(*picker) != QDialog::Accepted)
         return;
@@ -465,6 +486,21 @@ void TRezeptForm::BitBtn2Click() {
     BedarfEd->setzeText(zustand.bedarfsmenge);
     fuellt = false;
     mengen->fuelle(m);
+    // The production list of the lines shown, for the amount just computed.
+    if (produktionZeigen && daten) {
+        const double menge = Feldwert(zustand.bedarfsmenge);
+        QString titel =
+            QStringLiteral("Produktionsliste: %1, %2").arg(zustand.name, ZahlAllgemein(menge));
+        if (zustand.zutatenrezeptur && !zustand.einheit.trimmed().isEmpty())
+            titel += QLatin1Char(' ') + zustand.einheit.trimmed();
+        mengen->setzeProduktion([this, titel, menge, zeilen = ZeilenAusListe(zustand.zutaten),
+                                 ausbeute = Feldwert(zustand.menge)] {
+            produktionZeigen(titel,
+                             ProduktionsListe(*daten, Produktion(*daten, zeilen, ausbeute, menge)));
+        });
+    } else {
+        mengen->setzeProduktion({});
+    }
     melder().modal(*mengen);
 }
 
@@ -473,7 +509,21 @@ void TRezeptForm::OKBtnClick() {
     RxSpinEdit1->normalisiere();
     RxSpinEdit2->normalisiere();
     BedarfEd->normalisiere();
+    if (daten)
+        if (const QString fehler = RezeptFormFehler(*daten, zustand); !fehler.isEmpty()) {
+            melder().fehler(fehler, QStringLiteral("Rezept"));
+            return;
+        }
     accept();
+}
+
+void TRezeptForm::zeigeZwischenrezept() {
+    VerwendetLabel->setVisible(!zustand.verwendetIn.isEmpty());
+    // No text while hidden: a lone "Verwendet in:" would read as a caption without field.
+    VerwendetLabel->setText(zustand.verwendetIn.isEmpty()
+                                ? QString()
+                                : QStringLiteral("Verwendet in:\n") +
+                                      zustand.verwendetIn.join(QLatin1Char('\n')));
 }
 
 void TRezeptForm::showEvent(QShowEvent* e) {

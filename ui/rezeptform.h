@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/daten.h"
 #include "costing/rezeptform.h"
 #include "ui/dialogbasis.h"
@@ -42,6 +44,12 @@ public:
     // there is no such recipe.
     bool fuelleKopie(const TDaten& daten, int nr);
 
+    // Shows a production list under its title; set by the main window, whose printer and
+    // export the list's dialog shares.
+    void setzeProduktionsanzeige(std::function<void(const QString&, TListe)> f) {
+        produktionZeigen = std::move(f);
+    }
+
     // The dialog's current content: read after OK, and by the printouts.
     const ::TRezeptForm& form() const { return zustand; }
 
@@ -49,7 +57,9 @@ public:
     TZahlFeld* RxSpinEdit1; // "Rezept gilt für diese Menge:"
     QComboBox* ComboBox1;   // "Gruppe:"
     QPlainTextEdit* Memo1;  // "Beschreibung:"
-    QCheckBox* CheckBox1;   // never visible; carried from record to record
+    QCheckBox* CheckBox1;   // "Als Zutat verwenden (Zwischenrezept)"
+    QLineEdit* EinheitEd;   // "Einheit:" of the yield, for a sub-recipe
+    QLabel* VerwendetLabel; // "Verwendet in:" and the recipes using it
     QPushButton* NewZutatBtn;
     QPushButton* EditZutatBtn;
     QPushButton* DelZutatBtn;
@@ -101,6 +111,7 @@ private:
     void zeigeErgebnisse();
     void zeigeKennzeichnung();
     bool bereit() const;
+    void zeigeZwischenrezept();
 
     ::TRezeptForm zustand;
     const TDaten* daten = nullptr;
@@ -108,6 +119,7 @@ private:
     TZeigeBildForm* bild = nullptr;
     TCalcAmountsForm* mengen = nullptr;
     bool fuellt = false;
+    std::function<void(const QString&, TListe)> produktionZeigen;
 };
 
 } // namespace fenster

@@ -1,7 +1,10 @@
 #include "ui/zutatauswahl.h"
 
 #include "core/melder.h"
+#include "core/zahlen.h"
+#include "costing/meldungen.h"
 #include "costing/rezeptzeilen.h"
+#include "costing/zwischenrezepte.h"
 #include "lists/sortierung.h"
 #include "lists/suche.h"
 #include "ui/fehlerbox.h"
@@ -160,8 +163,10 @@ void TZutatAuswaehlenForm::zeigeFelder() {
     GewichtsverlustEd->setzeText(zustand.gewichtsverlust);
 }
 
-void TZutatAuswaehlenForm::fuelle(const TDaten& daten) {
-    FuellePicker(zustand, daten);
+void TZutatAuswaehlenForm::fuelle(const TDaten& d) {
+    daten = &d;
+    rezeptNr = -1;
+    FuellePicker(zustand, d);
     SortiereListe(zustand.liste, TListenArt::auswahl, zustand.sortspalte, zustand.sortdir);
     zeigeListe();
     ListView1->scrollToTop();
@@ -224,6 +229,12 @@ void TZutatAuswaehlenForm::BitBtn1Click() {
         melder().fehler(meldung->text.toString(), meldung->titel.toString());
         return;
     }
+    const auto nr = LiesGanzzahl(zustand.gewaehlt(::TZutatAuswaehlenForm::spalteNr));
+    if (daten && rezeptNr >= 0 && nr && *nr >= 0)
+        if (const auto weg = ZyklusDurch(*daten, uint32_t(rezeptNr), uint32_t(*nr)); !weg.empty()) {
+            melder().fehler(ZyklusText(*daten, weg), Meldung::TitelZutatAuswaehlen.toString());
+            return;
+        }
     accept();
 }
 

@@ -32,6 +32,10 @@ public:
     // to show when no line is selected.
     std::optional<TMeldung> fuerZeile(const ::TRezeptForm& rezept);
 
+    // The stored recipe the line is for (-1: a new one): OK refuses an ingredient whose
+    // recipe contains it, which would make the recipe contain itself.
+    void setzeRezept(int nr) { rezeptNr = nr; }
+
     const ::TZutatAuswaehlenForm& form() const { return zustand; }
 
     QLineEdit* NameEd;
@@ -56,6 +60,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    const TDaten* daten = nullptr;
+    int rezeptNr = -1;
     void zeigeListe();
     void zeigeAuswahl();
     void zeigeGrau();

@@ -57,6 +57,11 @@ TZutatForm::TZutatForm(QWidget* parent) : TDialogBasis(QStringLiteral("Zutat bea
     VerlaufBtn = new QPushButton(QStringLiteral("Preis&verlauf..."));
     VerlaufBtn->setObjectName(QStringLiteral("VerlaufBtn"));
     VerlaufBtn->setEnabled(false);
+    VerwendetLabel = new QLabel;
+    VerwendetLabel->setObjectName(QStringLiteral("VerwendetLabel"));
+    VerwendetLabel->setWordWrap(true);
+    VerwendetLabel->setMaximumWidth(280);
+    VerwendetLabel->setVisible(false);
     OKBtn = new QPushButton(QStringLiteral("OK"));
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
@@ -73,6 +78,7 @@ TZutatForm::TZutatForm(QWidget* parent) : TDialogBasis(QStringLiteral("Zutat bea
     feld(QStringLiteral("&Menge:"), MengeEd);
     feld(QStringLiteral("&Preis:"), PreisEd);
     spalte->addWidget(AllergeneBtn);
+    spalte->addWidget(VerwendetLabel);
     spalte->addSpacing(8);
     auto* knopfzeile = new QHBoxLayout;
     knopfzeile->addWidget(VerlaufBtn);
@@ -92,6 +98,13 @@ void TZutatForm::setzeVerlauf(std::function<void()> zeigen) {
     VerlaufBtn->setEnabled(bool(verlauf));
 }
 
+void TZutatForm::setzeVerwendung(const QStringList& rezepte) {
+    VerwendetLabel->setText(rezepte.isEmpty() ? QString()
+                                              : QStringLiteral("Verwendet in:\n") +
+                                                    rezepte.join(QLatin1Char('\n')));
+    VerwendetLabel->setVisible(!rezepte.isEmpty());
+}
+
 void TZutatForm::VerlaufBtnClick() {
     if (verlauf)
         verlauf();
@@ -99,6 +112,7 @@ void TZutatForm::VerlaufBtnClick() {
 
 void TZutatForm::fuelleNeu(const TZutatAuswahllisten& listen) {
     setzeVerlauf({});
+    setzeVerwendung({});
     NameEd->clear();
     setzeListe(LieferantCombo, listen.lieferanten);
     setzeListe(GruppeCombo, listen.gruppen);

@@ -6,6 +6,7 @@
 #include "ui/dialogbasis.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TZahlFeld;
@@ -38,6 +39,10 @@ public:
     TDeklarationsKnopf* AllergeneBtn; // "Allergene und Zusatzstoffe..."
     QPushButton* VerlaufBtn;          // "Preisverlauf...", for an ingredient that exists
     QPushButton* OKBtn;
+    QLabel* VerwendetLabel; // "Verwendet in:", directly and through sub-recipes
+
+    // The recipes using the ingredient ("Apfelkuchen (über Mürbeteig)"); none: hidden.
+    void setzeVerwendung(const QStringList& rezepte);
 
     // What "Preisverlauf..." shows; without one (a new ingredient) the button is off.
     void setzeVerlauf(std::function<void()> zeigen);

@@ -4,6 +4,7 @@
 
 #include "core/daten.h"
 #include "costing/aufschluesselung.h"
+#include "costing/zwischenrezeptwege.h"
 #include "exchange/csvexport.h"
 #include "lists/kostenpruefung.h"
 
@@ -16,8 +17,12 @@ int aufschluesselung(const TArgumente& a) {
     const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
     TDaten daten;
     LadeDatei(daten, datei);
-    const TRezept& r = daten.rezept(RezeptNummer(daten, nr));
-    SchreibeAusgabe(CsvBytes(AufschluesselungsListe(daten, r)), aus);
+    const uint32_t rezept = RezeptNummer(daten, nr);
+    // Resolved: the bought ingredients through every sub-recipe instead of the lines.
+    SchreibeAusgabe(CsvBytes(a.schalter(QStringLiteral("aufgeloest"))
+                                 ? AufgeloesteListe(daten, rezept)
+                                 : AufschluesselungsListe(daten, daten.rezept(rezept))),
+                    aus);
     return 0;
 }
 
@@ -36,10 +41,11 @@ int pruefung(const TArgumente& a) {
 } // namespace
 
 ORMISTO_BEFEHL({"aufschluesselung",
-                "aufschluesselung DATEI --rezept NR [--aus CSV]",
+                "aufschluesselung DATEI --rezept NR [--aufgeloest] [--aus CSV]",
                 "die Kosten des Rezepts NR je Zeile, die teuerste zuerst, mit Anteil und "
-                "Hinweisen, als CSV",
-                {},
+                "Hinweisen, als CSV; mit --aufgeloest die gekauften Zutaten durch alle "
+                "Zwischenrezepte",
+                {QStringLiteral("aufgeloest")},
                 {QStringLiteral("rezept"), QStringLiteral("aus")},
                 &aufschluesselung})
 ORMISTO_BEFEHL({"pruefung",

@@ -7,6 +7,7 @@
 #include "core/daten.h"
 #include "costing/mengen.h"
 #include "costing/rezepteditor.h"
+#include "costing/zwischenrezeptwege.h"
 #include "exchange/print/druckauftrag.h"
 #include "exchange/print/kennzeichnungsdruck.h"
 #include "exchange/print/pdfdruck.h"
@@ -26,7 +27,8 @@ enum class TWas {
     rezeptkarte,
     rezeptbuch,
     kennzeichnung,
-    allergendoku
+    allergendoku,
+    produktion
 };
 
 QStringList RezeptOptionen() {
@@ -54,13 +56,15 @@ QStringList EigeneOptionen(TWas was) {
         return {QStringLiteral("filter")};
     case TWas::allergendoku:
         return {QStringLiteral("rezept")};
+    case TWas::produktion:
+        return {QStringLiteral("rezept"), QStringLiteral("menge")};
     }
     return {};
 }
 
 QStringList AlleOptionen() {
     QStringList alle = ListenOptionen() + AuswertungsOptionen() + RezeptOptionen();
-    alle << QStringLiteral("gruppe");
+    alle << QStringLiteral("gruppe") << QStringLiteral("menge");
     return alle;
 }
 
@@ -94,10 +98,12 @@ TWas Was(const QString& name) {
         return TWas::kennzeichnung;
     if (name == QLatin1String("allergendoku"))
         return TWas::allergendoku;
+    if (name == QLatin1String("produktion"))
+        return TWas::produktion;
     throw TNutzungsFehler(QStringLiteral("Unbekannte Druckausgabe %1 (zutaten, rezepte, "
                                          "verkaeufe, auswertung, diagramm, kalkulation, "
-                                         "rezeptblatt, rezeptkarte, rezeptbuch, kennzeichnung "
-                                         "oder allergendoku)")
+                                         "rezeptblatt, rezeptkarte, rezeptbuch, kennzeichnung, "
+                                         "allergendoku oder produktion)")
                               .arg(name));
 }
 
@@ -141,7 +147,9 @@ int drucken(const TArgumente& a) {
         liste = ListenWahl(a, TListenArt::rezepte);
     const auto bedarf = a.wert(QStringLiteral("bedarfsmenge"));
     const int filter = was == TWas::kennzeichnung ? FilterWahl(a) : 0;
-    const QString rezeptText = was == TWas::allergendoku ? RezeptNummerText(a) : QString();
+    const QString rezeptText =
+        was == TWas::allergendoku || was == TWas::produktion ? RezeptNummerText(a) : QString();
+    const double produktionsmenge = was == TWas::produktion ? ProduktionsMenge(a) : 0;
 
     TDaten daten;
     LadeDatei(daten, datei);
@@ -173,6 +181,13 @@ int drucken(const TArgumente& a) {
     case TWas::allergendoku: {
         const uint32_t nr = RezeptNummer(daten, rezeptText);
         drucke = [&, nr](QPagedPaintDevice& d) { DruckeAllergenDokumentation(d, daten, nr); };
+        break;
+    }
+    case TWas::produktion: {
+        const uint32_t nr = RezeptNummer(daten, rezeptText);
+        tabelle = ProduktionsListe(daten, nr, produktionsmenge);
+        const QString titel = ProduktionsTitel(daten, nr, produktionsmenge);
+        drucke = [&, titel](QPagedPaintDevice& d) { DruckeListView(d, titel, tabelle); };
         break;
     }
     case TWas::kalkulation:
@@ -225,7 +240,7 @@ ORMISTO_BEFEHL({"drucken",
                 "rezeptkarte (--rezept NR: die Karte für die Küche, ohne Preise), rezeptbuch "
                 "(mit --filter K: jedes Rezept des Filters auf einer Karte je Seite), "
                 "kennzeichnung (die Speisekarte mit Kennzeichnung, --filter K), allergendoku "
-                "(--rezept NR)",
+                "(--rezept NR), produktion (--rezept NR --menge A: die Produktionsliste)",
                 {QStringLiteral("quer"), QStringLiteral("umgekehrt"), QStringLiteral("simulation")},
                 AlleOptionen() << QStringLiteral("pdf"),
                 &drucken,

@@ -2,6 +2,7 @@
 #include "app/cli/befehle.h"
 
 #include "core/daten.h"
+#include "costing/zwischenrezepte.h"
 #include "exchange/csvimport.h"
 
 namespace {
@@ -14,6 +15,7 @@ int import(const TArgumente& a) {
     LadeDatei(daten, datei);
     // The check box "Spaltenüberschriften nicht importieren" is ticked by default.
     ImportiereZutatenDatei(daten, csv, !a.schalter(QStringLiteral("kopfzeile-importieren")));
+    Nachrechnen(daten); // sub-recipes follow their ingredients
     SpeichereDatei(daten, datei);
     return 0;
 }

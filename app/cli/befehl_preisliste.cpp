@@ -3,6 +3,7 @@
 
 #include "core/daten.h"
 #include "core/fehler.h"
+#include "costing/zwischenrezepte.h"
 #include "exchange/preisliste.h"
 
 #include <cstdio>
@@ -24,6 +25,7 @@ int preislisteImport(const TArgumente& a) {
     const bool erfolg = p.anwendbar(ueberspringen);
     if (erfolg && !probelauf) {
         WendePreislisteAn(daten, p, ueberspringen);
+        Nachrechnen(daten); // sub-recipes follow their ingredients
         SpeichereDatei(daten, datei);
     }
     if (erfolg || probelauf)

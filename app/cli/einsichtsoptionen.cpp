@@ -2,10 +2,14 @@
 
 #include "core/daten.h"
 #include "core/fehler.h"
+#include "core/texte.h"
 #include "core/zahlen.h"
+#include "costing/zwischenrezepte.h"
 #include "lists/listen.h"
 
 #include <QRegularExpression>
+
+#include <cmath>
 
 namespace {
 
@@ -79,4 +83,23 @@ std::optional<double> ZahlWahl(const TArgumente& a, const QString& name, double 
         throw TNutzungsFehler(QStringLiteral("--%1 erwartet eine Zahl von %2 bis %3, nicht \"%4\"")
                                   .arg(name, ZahlAllgemein(min), ZahlAllgemein(max), *text));
     return zahl;
+}
+
+double ProduktionsMenge(const TArgumente& a) {
+    const auto text = a.wert(QStringLiteral("menge"));
+    const auto zahl = text ? LiesZahl(*text) : std::nullopt;
+    if (!text)
+        throw TNutzungsFehler(QStringLiteral("--menge fehlt"));
+    if (!zahl || !(*zahl > 0) || !std::isfinite(*zahl))
+        throw TNutzungsFehler(
+            QStringLiteral("--menge erwartet eine Zahl größer als 0, nicht \"%1\"").arg(*text));
+    return *zahl;
+}
+
+QString ProduktionsTitel(const TDaten& d, uint32_t rezept, double menge) {
+    QString titel = QStringLiteral("Produktionsliste: %1, %2")
+                        .arg(Text(d.rezept(rezept).name), ZahlAllgemein(menge));
+    if (const QString einheit = ZwischenrezeptEinheit(d, rezept); !einheit.isEmpty())
+        titel += QLatin1Char(' ') + einheit;
+    return titel;
 }

@@ -27,3 +27,8 @@ int FilterWahl(const TArgumente& a);
 std::optional<double> ZahlWahl(const TArgumente& a, const QString& name);
 // The same within [min, max]; outside is wrong usage too.
 std::optional<double> ZahlWahl(const TArgumente& a, const QString& name, double min, double max);
+
+// --menge A of the production list: a number above 0; anything else is wrong usage.
+double ProduktionsMenge(const TArgumente& a);
+// "Produktionsliste: Tarte, 12 Stück" as the printout's title.
+QString ProduktionsTitel(const TDaten& d, uint32_t rezept, double menge);

@@ -3,6 +3,7 @@
 #include "core/datei.h"
 #include "core/texte.h"
 #include "core/zahlen.h"
+#include "costing/zwischenrezepte.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -97,6 +98,42 @@ const QByteArray& GrosseDateiBytes() {
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
         TDaten d;
         ErzeugeDaten(d, GrosseKueche());
+        return DatenAlsBytes(d);
+    }();
+    return bytes;
+}
+
+void MacheZwischenrezepte(TDaten& d, int anzahl, int ebenen, unsigned seed) {
+    std::mt19937 zufall(seed);
+    const int jeEbene = anzahl / ebenen;
+    static const QStringList einheitenZwischen = {QStringLiteral("kg"), QStringLiteral("l"),
+                                                  QStringLiteral("Portion")};
+    for (int i = 0; i < jeEbene * ebenen; ++i)
+        SetzeZwischenrezept(d, uint32_t(i), true, einheitenZwischen[i % 3]);
+    auto zutatAus = [&](int ebene) {
+        const uint32_t r = uint32_t(ebene * jeEbene + int(zufall() % uint32_t(jeEbene)));
+        return int32_t(*ZutatVonRezept(d, r));
+    };
+    for (uint32_t r = 0; r < d.anzahlRezepte(); ++r) {
+        const int ebene = int(r) / jeEbene;
+        if (ebene == 0)
+            continue;
+        TDynaArray* zeilen = d.rezept(r).zutaten;
+        if (!zeilen || zeilen->count < 2)
+            continue;
+        for (uint32_t k = 0; k < 2; ++k)
+            zeilen->at<TRezeptZutat>(k)->zutatnr =
+                zutatAus(ebene < ebenen ? ebene - 1 : int(zufall() % uint32_t(ebenen)));
+    }
+    Nachrechnen(d);
+}
+
+const QByteArray& GrosseDateiMitZwischenrezeptenBytes() {
+    static const QByteArray bytes = [] {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        TDaten d;
+        LeseDaten(d, GrosseDateiBytes());
+        MacheZwischenrezepte(d);
         return DatenAlsBytes(d);
     }();
     return bytes;

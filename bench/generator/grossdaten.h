@@ -31,3 +31,11 @@ void ErzeugeDaten(TDaten& d, const TUmfang& umfang);
 
 // The data file of GrosseKueche(), made once per process with the German locale.
 const QByteArray& GrosseDateiBytes();
+
+// Makes the first `anzahl` recipes sub-recipes in `ebenen` levels of equal size: each
+// recipe of a level uses two of the level below in place of two of its lines (the first
+// level only bought ingredients), and every other recipe two sub-recipes of any level.
+// Prices are recomputed afterwards.
+void MacheZwischenrezepte(TDaten& d, int anzahl = 1000, int ebenen = 4, unsigned seed = 17);
+// The large file with 1 000 of its recipes as sub-recipes in 4 levels.
+const QByteArray& GrosseDateiMitZwischenrezeptenBytes();

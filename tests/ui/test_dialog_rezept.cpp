@@ -139,6 +139,7 @@ private Q_SLOTS:
         const QList<QWidget*> erwartet = {form->NameEd,
                                           form->RxSpinEdit1,
                                           form->ComboBox1,
+                                          form->CheckBox1, // "Einheit:" only when ticked
                                           form->Memo1,
                                           form->NewZutatBtn,
                                           form->EditZutatBtn,

@@ -1,10 +1,15 @@
 #include "costing/rezepteditor.h"
 
+#include "core/fehler.h"
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/preise.h"
+#include "costing/umrechnung.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -28,7 +33,8 @@ void leereErgebnisse(TRezeptForm& form) {
     form.preise.tatsNetto = null;
 }
 
-void setzeAusForm(TDaten& daten, TRezept& r, const TRezeptForm& form) {
+void setzeAusForm(TDaten& daten, uint32_t nr, const TRezeptForm& form) {
+    TRezept& r = daten.rezept(nr);
     CopyText(r.name, form.name);
     CopyText(r.bilddatei, BilddateiPfad(form.bilddatei));
     CopyText(r.beschreibung, form.beschreibung);
@@ -40,8 +46,21 @@ void setzeAusForm(TDaten& daten, TRezept& r, const TRezeptForm& form) {
         r.zutaten = daten.NeueZeilen();
     if (!r.verkaeufe)
         r.verkaeufe = daten.NeueVerkaeufe();
-    r.zutaten->Clear();
-    ZeilenInRezept(r, form.zutaten);
+    ZeilenInRezept(daten, nr, form.zutaten);
+}
+
+// Throws before a recipe changes when a row's unit does not convert.
+void pruefeZeilen(const TDaten& daten, const TListe& zeilen) {
+    for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
+        const auto nr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr));
+        const QString einheit = zeilen.zelle(i, TRezeptForm::spalteEinheit);
+        if (!nr || *nr < 0 || uint32_t(*nr) >= daten.anzahlZutaten() ||
+            einheit == TextView(daten.zutat(uint32_t(*nr)).einheit))
+            continue;
+        const TInZutateinheit m = InZutateinheit(daten, uint32_t(*nr), 1, einheit);
+        if (!m.menge)
+            throw TFehler(OhnePunkt(m.fehler));
+    }
 }
 
 } // namespace
@@ -76,39 +95,81 @@ void FuelleAusRezept(TRezeptForm& form, const TDaten& daten, const TRezept& reze
 void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept) {
     if (!rezept.zutaten)
         return;
-    for (const auto* l = rezept.zutaten->begin<TRezeptZutat>();
-         l != rezept.zutaten->end<TRezeptZutat>(); ++l) {
+    const auto nr = RezeptNr(daten, rezept);
+    for (uint32_t i = 0; i < rezept.zutaten->count; ++i) {
+        const TRezeptZutat* l = rezept.zutaten->at<TRezeptZutat>(i);
         const TZutat* z = daten.zutatVon(*l);
-        zeilen.zeilen.append({z ? Text(z->name) : QString(), ZahlAllgemein(l->menge),
-                              z ? Text(z->einheit) : QString(),
+        const auto eingabe = nr ? EingabeVon(daten, *nr, i) : std::nullopt;
+        zeilen.zeilen.append({z ? Text(z->name) : QString(),
+                              ZahlAllgemein(eingabe ? eingabe->menge : l->menge),
+                              eingabe ? eingabe->einheit
+                              : z     ? Text(z->einheit)
+                                      : QString(),
                               ZahlFest(Zeilenpreis(daten, *l).value_or(0), 2),
                               QString::number(l->zutatnr), ZahlAllgemein(l->gewichtsverlust)});
     }
 }
 
-void ZeilenInRezept(TRezept& rezept, const TListe& zeilen) {
+void ZeilenInRezept(TDaten& daten, uint32_t nr, const TListe& zeilen) {
+    std::vector<TRezeptZutat> neu;
+    std::vector<std::optional<TEingabe>> eingaben;
     for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
-        auto& l = *static_cast<TRezeptZutat*>(rezept.zutaten->Add());
+        TRezeptZutat l{};
         l.zutatnr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr)).value_or(0);
         l.menge = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteMenge));
         l.gewichtsverlust = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteGewichtsverlust));
+        const QString einheit = zeilen.zelle(i, TRezeptForm::spalteEinheit);
+        const TZutat* z = daten.zutatVon(l);
+        std::optional<TEingabe> eingabe;
+        // A row in its ingredient's unit as written is the line's quantity itself.
+        if (z && einheit != TextView(z->einheit)) {
+            const TInZutateinheit m = InZutateinheit(daten, uint32_t(l.zutatnr), l.menge, einheit);
+            if (!m.menge)
+                throw TFehler(OhnePunkt(m.fehler));
+            eingabe = TEingabe{l.menge, einheit};
+            l.menge = *m.menge;
+        }
+        neu.push_back(l);
+        eingaben.push_back(std::move(eingabe));
     }
+    TRezept& r = daten.rezept(nr);
+    r.zutaten->Clear();
+    if (!neu.empty())
+        std::memcpy(r.zutaten->AddMany(uint32_t(neu.size())), neu.data(),
+                    neu.size() * sizeof(TRezeptZutat));
+    const bool mitEingaben =
+        std::any_of(eingaben.begin(), eingaben.end(), [](const auto& e) { return bool(e); });
+    if (mitEingaben || daten.erweiterung.finde(TEinheitenDaten::art().tag))
+        daten.erweiterung.abschnitt<TEinheitenDaten>().setzeEingaben(nr, eingaben);
+}
+
+std::optional<uint32_t> RezeptNr(const TDaten& daten, const TRezept& rezept) {
+    if (daten.anzahlRezepte() == 0)
+        return std::nullopt;
+    const TRezept* erstes = &daten.rezept(0);
+    const TRezept* r = &rezept;
+    if (r < erstes || r >= erstes + daten.anzahlRezepte())
+        return std::nullopt;
+    return uint32_t(r - erstes);
 }
 
 TRezept& RezeptAnhaengen(TDaten& daten, const TRezeptForm& form) {
-    TRezept& r = *daten.NeuesRezept();
-    setzeAusForm(daten, r, form);
-    return r;
+    pruefeZeilen(daten, form.zutaten);
+    daten.NeuesRezept();
+    const uint32_t nr = daten.anzahlRezepte() - 1;
+    setzeAusForm(daten, nr, form);
+    return daten.rezept(nr);
 }
 
 bool RezeptErsetzen(TDaten& daten, int nr, const TRezeptForm& form) {
     if (nr < 0 || uint32_t(nr) >= daten.anzahlRezepte())
         return false;
+    pruefeZeilen(daten, form.zutaten);
     TRezept& r = daten.rezept(uint32_t(nr));
     FreeText(r.name);
     FreeText(r.bilddatei);
     FreeText(r.beschreibung);
-    setzeAusForm(daten, r, form);
+    setzeAusForm(daten, uint32_t(nr), form);
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // The data side of the recipe dialog: a recipe into the dialog state and the dialog
 // state back into the data. While the dialog is open only the state changes.
 
@@ -17,14 +19,19 @@ void FuelleNeuesRezept(TRezeptForm& form, const TDaten& daten);
 // runs the price handler. "Bedarfsmenge:" keeps its text.
 void FuelleAusRezept(TRezeptForm& form, const TDaten& daten, const TRezept& rezept);
 
-// The rows of a stored recipe: name and unit of the ingredient, the quantity and the
-// weight loss in general format, the stored-data line price with 2 decimals and the
-// ingredient's position. A line whose ingredient does not exist shows an empty name
-// and unit and the price 0.
+// The rows of a stored recipe: the ingredient's name, the amount and unit as entered
+// (the quantity in the ingredient's unit for a line without an entry), the weight loss
+// in general format, the stored-data line price with 2 decimals and the ingredient's
+// position. A line whose ingredient does not exist shows an empty name and unit and the
+// price 0.
 void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept);
-// Appends the lines of the rows to the recipe's line array, top to bottom. A cell that
-// does not read as a number leaves its field 0.
-void ZeilenInRezept(TRezept& rezept, const TListe& zeilen);
+// Sets the lines of recipe nr from the rows, top to bottom: each amount converted from
+// the row's unit to its ingredient's, the amount as entered kept beside it. A cell that
+// does not read as a number leaves its field 0. Throws TFehler naming the missing fact,
+// before anything changes, when a row's unit does not convert.
+void ZeilenInRezept(TDaten& daten, uint32_t nr, const TListe& zeilen);
+// The position of a recipe record of daten, or nothing when it is none of them.
+std::optional<uint32_t> RezeptNr(const TDaten& daten, const TRezept& rezept);
 
 // OK for a new recipe (and a copy): appends a recipe set from the dialog, without sales.
 TRezept& RezeptAnhaengen(TDaten& daten, const TRezeptForm& form);

@@ -3,6 +3,7 @@
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/rezeptform.h"
+#include "costing/umrechnung.h"
 
 namespace {
 void setzeSpalten(TListe& l) {
@@ -30,6 +31,29 @@ void TZutatAuswaehlenForm::ListView1Change() {
     name = gewaehlt(spalteName);
     einkaufspreis = gewaehlt(spaltePreis);
     einkaufsmenge = gewaehlt(spalteMenge);
+    const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
+    einheiten = daten && nr ? EinheitenFuer(*daten, uint32_t(*nr)) : QStringList();
+    if (!einheiten.contains(einheit))
+        einheit = einheiten.value(0);
+}
+
+std::optional<double> TZutatAuswaehlenForm::mengeInZutateinheit() const {
+    const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
+    if (!nr || *nr < 0)
+        return std::nullopt;
+    if (!daten) // rows without data: the quantity is in the row's unit
+        return Feldwert(menge);
+    return InZutateinheit(*daten, uint32_t(*nr), Feldwert(menge), einheit).menge;
+}
+
+std::optional<QString> TZutatAuswaehlenForm::EinheitFehlt() const {
+    const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
+    if (!daten || !nr || *nr < 0)
+        return std::nullopt;
+    const TInZutateinheit m = InZutateinheit(*daten, uint32_t(*nr), Feldwert(menge), einheit);
+    if (m.menge)
+        return std::nullopt;
+    return m.fehler;
 }
 
 std::optional<TMeldung> TZutatAuswaehlenForm::BitBtn1Click() const {
@@ -71,6 +95,7 @@ TListe PickerZeilen(const TDaten& daten) {
 }
 
 void FuellePicker(TZutatAuswaehlenForm& picker, const TDaten& daten) {
+    picker.daten = &daten;
     picker.liste = PickerZeilen(daten);
     picker.auswahl = -1;
     picker.ListView1Change();

@@ -985,8 +985,13 @@ void TEinleser::abschluss() {
 
 void TEinleser::leseWeitere() {
     // Registered keys: their values, then "left out" for the records without them.
+    // Ingredients first: a line's value may rest on what its ingredient says (its units).
     for (const TWeitererWert& w : weitere)
-        leseWeiteren(w);
+        if (w.ebene == TJsonEbene::zutat)
+            leseWeiteren(w);
+    for (const TWeitererWert& w : weitere)
+        if (w.ebene != TJsonEbene::zutat)
+            leseWeiteren(w);
     auto fehlende = [&](TJsonEbene ebene, const TJsonOrt& ort, uint64_t gesehen) {
         const auto& alle = JsonSchluessel(ebene);
         for (size_t k = 0; k < alle.size(); ++k)

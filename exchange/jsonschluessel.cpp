@@ -25,11 +25,12 @@ TEbenenRegister& register_(TJsonEbene ebene) {
 // keeps its file in every program that links the library.
 extern const bool jsonPreisverlaufGemeldet;
 extern const bool jsonKennzeichnungGemeldet;
+extern const bool jsonEinheitenGemeldet;
 
 namespace {
 
 void alleGemeldet() {
-    if (!jsonPreisverlaufGemeldet || !jsonKennzeichnungGemeldet)
+    if (!jsonPreisverlaufGemeldet || !jsonKennzeichnungGemeldet || !jsonEinheitenGemeldet)
         throw std::logic_error("JSON-Schlüssel nicht gemeldet");
 }
 

@@ -62,11 +62,16 @@ std::optional<TKnoten> knoten(QStringView einheit, QStringView zutatEinheit) {
 } // namespace
 
 const TBekannteEinheit* BekannteEinheit(QStringView text) {
+    // Written as the program writes it: no folding of case, which costs when every
+    // line of a large kitchen is converted.
+    for (const TAlias& a : aliase)
+        if (text == a.text)
+            return &einheiten[size_t(a.einheit)];
     const QStringView t = bereinigt(text);
     if (t.isEmpty())
         return nullptr;
     for (const TAlias& a : aliase)
-        if (t.compare(a.text, Qt::CaseInsensitive) == 0)
+        if (t.size() == a.text.size() && t.compare(a.text, Qt::CaseInsensitive) == 0)
             return &einheiten[size_t(a.einheit)];
     return nullptr;
 }

@@ -31,3 +31,9 @@ void ErzeugeDaten(TDaten& d, const TUmfang& umfang);
 
 // The data file of GrosseKueche(), made once per process with the German locale.
 const QByteArray& GrosseDateiBytes();
+
+// Every line of d entered in another unit of its ingredient's family (kg as g, g as kg,
+// l as ml, Stk as Stück), its quantity the converted entry.
+void GibInAnderenEinheitenEin(TDaten& d);
+// The file of GrosseDateiBytes() with every line entered so.
+const QByteArray& GrosseDateiMitEinheitenBytes();

@@ -54,7 +54,7 @@ void pruefeZeilen(const TDaten& daten, const TListe& zeilen) {
     for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
         const auto nr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr));
         const QString einheit = zeilen.zelle(i, TRezeptForm::spalteEinheit);
-        if (!nr || *nr < 0 || uint32_t(*nr) >= daten.anzahlZutaten() ||
+        if (!nr || *nr < 0 || uint32_t(*nr) >= daten.anzahlZutaten() || einheit.isEmpty() ||
             einheit == TextView(daten.zutat(uint32_t(*nr)).einheit))
             continue;
         const TInZutateinheit m = InZutateinheit(daten, uint32_t(*nr), 1, einheit);
@@ -121,8 +121,9 @@ void ZeilenInRezept(TDaten& daten, uint32_t nr, const TListe& zeilen) {
         const QString einheit = zeilen.zelle(i, TRezeptForm::spalteEinheit);
         const TZutat* z = daten.zutatVon(l);
         std::optional<TEingabe> eingabe;
-        // A row in its ingredient's unit as written is the line's quantity itself.
-        if (z && einheit != TextView(z->einheit)) {
+        // A row in its ingredient's unit as written, or without a unit, is the line's
+        // quantity itself.
+        if (z && !einheit.isEmpty() && einheit != TextView(z->einheit)) {
             const TInZutateinheit m = InZutateinheit(daten, uint32_t(l.zutatnr), l.menge, einheit);
             if (!m.menge)
                 throw TFehler(OhnePunkt(m.fehler));

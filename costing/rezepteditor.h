@@ -26,7 +26,8 @@ void FuelleAusRezept(TRezeptForm& form, const TDaten& daten, const TRezept& reze
 // price 0.
 void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept);
 // Sets the lines of recipe nr from the rows, top to bottom: each amount converted from
-// the row's unit to its ingredient's, the amount as entered kept beside it. A cell that
+// the row's unit to its ingredient's, the amount as entered kept beside it (a row
+// without a unit is in its ingredient's). A cell that
 // does not read as a number leaves its field 0. Throws TFehler naming the missing fact,
 // before anything changes, when a row's unit does not convert.
 void ZeilenInRezept(TDaten& daten, uint32_t nr, const TListe& zeilen);

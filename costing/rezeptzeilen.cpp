@@ -25,7 +25,7 @@ double PickerZeilenpreis(const TZutatAuswaehlenForm& picker) {
 QStringList ZeileAusPicker(const TZutatAuswaehlenForm& picker) {
     return {picker.gewaehlt(TZutatAuswaehlenForm::spalteName),
             ZahlAllgemein(Feldwert(picker.menge)),
-            picker.daten ? picker.einheit : picker.gewaehlt(TZutatAuswaehlenForm::spalteEinheit),
+            picker.wirksameEinheit(),
             ZahlFest(PickerZeilenpreis(picker), 2),
             picker.gewaehlt(TZutatAuswaehlenForm::spalteNr),
             ZahlAllgemein(Feldwert(picker.gewichtsverlust))};

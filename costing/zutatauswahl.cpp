@@ -32,9 +32,20 @@ void TZutatAuswaehlenForm::ListView1Change() {
     einkaufspreis = gewaehlt(spaltePreis);
     einkaufsmenge = gewaehlt(spalteMenge);
     const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
-    einheiten = daten && nr ? EinheitenFuer(*daten, uint32_t(*nr)) : QStringList();
+    einheiten = daten && nr && *nr >= 0 ? EinheitenFuer(*daten, uint32_t(*nr)) : QStringList();
+    einheitenNr = nr && !einheiten.isEmpty() ? *nr : -1;
     if (!einheiten.contains(einheit))
         einheit = einheiten.value(0);
+}
+
+QString TZutatAuswaehlenForm::wirksameEinheit() const {
+    const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
+    if (!daten || !nr || *nr < 0)
+        return gewaehlt(spalteEinheit);
+    if (*nr == einheitenNr)
+        return einheit;
+    const QStringList l = EinheitenFuer(*daten, uint32_t(*nr));
+    return l.contains(einheit) ? einheit : l.value(0);
 }
 
 std::optional<double> TZutatAuswaehlenForm::mengeInZutateinheit() const {
@@ -43,14 +54,15 @@ std::optional<double> TZutatAuswaehlenForm::mengeInZutateinheit() const {
         return std::nullopt;
     if (!daten) // rows without data: the quantity is in the row's unit
         return Feldwert(menge);
-    return InZutateinheit(*daten, uint32_t(*nr), Feldwert(menge), einheit).menge;
+    return InZutateinheit(*daten, uint32_t(*nr), Feldwert(menge), wirksameEinheit()).menge;
 }
 
 std::optional<QString> TZutatAuswaehlenForm::EinheitFehlt() const {
     const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
     if (!daten || !nr || *nr < 0)
         return std::nullopt;
-    const TInZutateinheit m = InZutateinheit(*daten, uint32_t(*nr), Feldwert(menge), einheit);
+    const TInZutateinheit m =
+        InZutateinheit(*daten, uint32_t(*nr), Feldwert(menge), wirksameEinheit());
     if (m.menge)
         return std::nullopt;
     return m.fehler;

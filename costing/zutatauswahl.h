@@ -45,6 +45,9 @@ public:
     std::optional<QString> EinheitFehlt() const;
     // The quantity in the ingredient's unit; nothing without a selection or conversion.
     std::optional<double> mengeInZutateinheit() const;
+    // The unit of "Menge:" for the selected row: the chosen one, or, when the row was
+    // selected without ListView1Change, what that would have chosen.
+    QString wirksameEinheit() const;
 
     // Selects the row whose "Nr" cell equals nr, or none, and updates the greyed fields.
     void waehleNr(QStringView nr);
@@ -59,6 +62,9 @@ public:
 
     // The data the rows come from, for the units; set by FuellePicker.
     const TDaten* daten = nullptr;
+
+private:
+    int einheitenNr = -1; // the ingredient `einheiten` belong to
 };
 
 // The picker's rows in catalogue order: name, ingredient group, price and purchase

@@ -6,6 +6,7 @@
 #include "costing/preisaenderung.h"
 #include "costing/preise.h"
 #include "costing/preisverlauf.h"
+#include "costing/umrechnung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,10 +44,18 @@ double ekAm(const TDaten& d, const TPreisverlauf& v, const TRezept& r, QDate tag
         if (!z)
             continue;
         double preis = z->preis, menge = z->menge;
-        if (const TPreiseintrag* e = StandAm(v.eintraege(uint32_t(l->zutatnr)), tag);
-            e && einheitSchluessel(v.text(e->einheit)) == einheitSchluessel(TextView(z->einheit))) {
-            preis = e->preis;
-            menge = e->menge;
+        if (const TPreiseintrag* e = StandAm(v.eintraege(uint32_t(l->zutatnr)), tag)) {
+            // The line's quantity is in today's unit; a pack bought in another unit that
+            // converts to it is measured in today's unit too.
+            if (einheitSchluessel(v.text(e->einheit)) == einheitSchluessel(TextView(z->einheit))) {
+                preis = e->preis;
+                menge = e->menge;
+            } else if (const auto m =
+                           InZutateinheit(d, uint32_t(l->zutatnr), e->menge, v.text(e->einheit))
+                               .menge) {
+                preis = e->preis;
+                menge = *m;
+            }
         }
         const auto a = Quotient(preis * l->menge, menge);
         const auto b = a ? Quotient(*a, r.menge) : std::nullopt;

@@ -3,13 +3,17 @@
 #include "core/datei.h"
 #include "core/fehler.h"
 #include "core/texte.h"
+#include "core/uhr.h"
+#include "core/zahlen.h"
 #include "costing/aufschluesselung.h"
 #include "costing/preise.h"
+#include "costing/preisverlauf.h"
 #include "costing/rezepteditor.h"
 #include "costing/rezeptkopie.h"
 #include "costing/rezeptzeilen.h"
 #include "costing/umrechnung.h"
 #include "costing/zutatauswahl.h"
+#include "lists/preisentwicklung.h"
 #include "tests/support/aufbau.h"
 #include "tests/support/locale.h"
 
@@ -182,6 +186,26 @@ private Q_SLOTS:
         QCOMPARE(EinheitUmstellen(d, milch, QStringLiteral("g"), dichte), std::nullopt);
         QVERIFY(nahe(d.rezept(0).zutaten->at<TRezeptZutat>(0)->menge, 515));
         QCOMPARE(angezeigt(d, 0)[0].mid(0, 2), QStringList({"0,5", "l"}));
+    }
+
+    // Looking back, a pack bought in another unit is measured in today's: butter bought
+    // by the g in January and by the kg since keeps its January price in the EK.
+    void preisentwicklungUeberEinheitenwechsel() {
+        TDaten d;
+        TUhr::setzeHeute(QDate(2024, 1, 1));
+        ZutatAnlegen(d, {QStringLiteral("Butter"), {}, {}, QStringLiteral("g"), 2500, 21.9});
+        ZutatAnlegen(d, {QStringLiteral("Mehl"), {}, {}, QStringLiteral("kg"), 1, 1});
+        rezept(d, QStringLiteral("Brot"), {zeile(0, "125", "g"), zeile(1, "1", "kg")});
+        TUhr::setzeHeute(QDate(2024, 2, 1));
+        QCOMPARE(ZutatMitEinheitenAendern(
+                     d, 0, {QStringLiteral("Butter"), {}, {}, QStringLiteral("kg"), 2.5, 24}, {}),
+                 std::nullopt);
+        ZutatAendern(d, 1, {QStringLiteral("Mehl"), {}, {}, QStringLiteral("kg"), 1, 2});
+        const TListe l = Preisentwicklungsliste(d, {QDate(2024, 1, 15), QDate(2024, 2, 15), 5});
+        QCOMPARE(l.zelle(0, 0), QStringLiteral("Mehl"));
+        QCOMPARE(l.zelle(0, 6), ZahlFest(21.9 * 0.125 / 2.5 + 1, 4));
+        QCOMPARE(l.zelle(0, 7), ZahlFest(24 * 0.125 / 2.5 + 2, 4));
+        TUhr::setze({});
     }
 
     // Files of today, without the extension, stay byte for byte what they were, also

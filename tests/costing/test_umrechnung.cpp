@@ -13,6 +13,7 @@
 #include "costing/rezeptzeilen.h"
 #include "costing/umrechnung.h"
 #include "costing/zutatauswahl.h"
+#include "exchange/preisliste.h"
 #include "lists/preisentwicklung.h"
 #include "tests/support/aufbau.h"
 #include "tests/support/locale.h"
@@ -206,6 +207,25 @@ private Q_SLOTS:
         QCOMPARE(l.zelle(0, 6), ZahlFest(21.9 * 0.125 / 2.5 + 1, 4));
         QCOMPARE(l.zelle(0, 7), ZahlFest(24 * 0.125 / 2.5 + 2, 4));
         TUhr::setze({});
+    }
+
+    // A supplier's price list that changes a unit converts the lines as the dialog does,
+    // and one that would strand a line changes nothing at all.
+    void preislisteMitEinheit() {
+        TDaten d;
+        kueche(d);
+        const uint32_t nr = rezept(d, QStringLiteral("Kuchen"), zeilenDerKueche());
+        const double vorher = EK(d, d.rezept(nr));
+        const QByteArray kg = "Name;Preis;Menge;Einheit\nButter;21,9;2,5;kg\n";
+        WendePreislisteAn(d, PruefePreisliste(d, kg, {}), false);
+        QCOMPARE(Text(d.zutat(butter).einheit), QStringLiteral("kg"));
+        QVERIFY(nahe(EK(d, d.rezept(nr)), vorher));
+
+        const QByteArray bytes = DatenAlsBytes(d);
+        const QByteArray stueck = "Name;Preis;Menge;Einheit\nMilch;1,2;1;l\nButter;1;1;Stück\n";
+        QVERIFY_THROWS_EXCEPTION(TFehler,
+                                 WendePreislisteAn(d, PruefePreisliste(d, stueck, {}), false));
+        QCOMPARE(DatenAlsBytes(d), bytes);
     }
 
     // Files of today, without the extension, stay byte for byte what they were, also

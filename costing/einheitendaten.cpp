@@ -279,7 +279,7 @@ std::optional<TEingabe> EingabeVon(const TDaten& d, uint32_t rezept, uint32_t ze
 
 TEingabe WieEingegeben(const TDaten& d, uint32_t rezept, uint32_t zeile) {
     if (auto e = EingabeVon(d, rezept, zeile))
-        return *e;
+        return std::move(*e);
     const TRezept& r = d.rezept(rezept);
     const TRezeptZutat& l = *r.zutaten->at<TRezeptZutat>(zeile);
     const TZutat* z = d.zutatVon(l);

@@ -15,13 +15,14 @@ TInZutateinheit InZutateinheit(const TDaten& d, uint32_t zutat, double menge, QS
     if (zutat >= d.anzahlZutaten())
         return {std::nullopt, QStringLiteral("Es gibt keine Zutat Nr. %1.").arg(zutat)};
     const TZutat& z = d.zutat(zutat);
+    const QStringView eigene = TextView(z.einheit);
     // The ingredient's own unit as written needs no facts and no arithmetic.
-    if (einheit == TextView(z.einheit))
+    if (einheit == eigene)
         return {menge, {}};
     // The name only for a message: converting 100 000 lines makes no texts.
-    const TUmrechnungsweg w = Umrechnung(einheit, TextView(z.einheit), FaktenVon(d, zutat));
+    const TUmrechnungsweg w = Umrechnung(einheit, eigene, FaktenVon(d, zutat));
     if (!w.umrechnung)
-        return {std::nullopt, FehltText(Text(z.name), w.fehlt, einheit, TextView(z.einheit))};
+        return {std::nullopt, FehltText(Text(z.name), w.fehlt, einheit, eigene)};
     return {w.umrechnung->menge(menge), {}};
 }
 

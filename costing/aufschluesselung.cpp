@@ -2,8 +2,10 @@
 
 #include "core/texte.h"
 #include "core/zahlen.h"
+#include "costing/einheitendaten.h"
 #include "costing/preise.h"
 #include "costing/zwischenrezepte.h"
+#include "costing/rezepteditor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -147,14 +149,20 @@ TListe AufschluesselungsListe(const TDaten& d, const TRezept& r) {
                     {QStringLiteral("Anteil (%)"), 75},
                     {QStringLiteral("Hinweis"), 250}});
     const TAufschluesselung a = Aufschluesselung(d, r);
+    const auto nr = RezeptNr(d, r);
     l.zeilen.reserve(qsizetype(a.zeilen.size()) + 1);
     for (const TKostenzeile& k : a.zeilen) {
         const TRezeptZutat& zeile = *r.zutaten->at<TRezeptZutat>(uint32_t(k.zeile));
         const TZutat* z = d.zutatVon(zeile);
-        l.zeilen.append({z ? Text(z->name) : QString(), ZahlAllgemein(zeile.menge),
-                         z ? Text(z->einheit) : QString(), ZahlFest(zeile.gewichtsverlust, 2),
-                         ZahlFest(k.kosten, 4), ZahlFest(k.kostenProEinheit, 4),
-                         ZahlFest(k.anteil, 2), k.hinweise.text()});
+        // As entered: "250 g" of butter bought by the kilogram.
+        const auto eingabe = nr ? EingabeVon(d, *nr, uint32_t(k.zeile)) : std::nullopt;
+        l.zeilen.append(
+            {z ? Text(z->name) : QString(), ZahlAllgemein(eingabe ? eingabe->menge : zeile.menge),
+             eingabe ? eingabe->einheit
+             : z     ? Text(z->einheit)
+                     : QString(),
+             ZahlFest(zeile.gewichtsverlust, 2), ZahlFest(k.kosten, 4),
+             ZahlFest(k.kostenProEinheit, 4), ZahlFest(k.anteil, 2), k.hinweise.text()});
     }
     l.zeilen.append({QStringLiteral("Summe"), QString(), QString(), QString(), ZahlFest(a.summe, 4),
                      ZahlFest(a.ek, 4), ZahlFest(a.summe != 0 ? 100 : 0, 2), QString()});

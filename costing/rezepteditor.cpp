@@ -4,10 +4,14 @@
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/preise.h"
+#include "costing/umrechnung.h"
 #include "costing/zwischenrezepte.h"
 #include "costing/zwischenrezeptwege.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -31,7 +35,8 @@ void leereErgebnisse(TRezeptForm& form) {
     form.preise.tatsNetto = null;
 }
 
-void setzeAusForm(TDaten& daten, TRezept& r, const TRezeptForm& form) {
+void setzeAusForm(TDaten& daten, uint32_t nr, const TRezeptForm& form) {
+    TRezept& r = daten.rezept(nr);
     CopyText(r.name, form.name);
     CopyText(r.bilddatei, BilddateiPfad(form.bilddatei));
     CopyText(r.beschreibung, form.beschreibung);
@@ -43,8 +48,21 @@ void setzeAusForm(TDaten& daten, TRezept& r, const TRezeptForm& form) {
         r.zutaten = daten.NeueZeilen();
     if (!r.verkaeufe)
         r.verkaeufe = daten.NeueVerkaeufe();
-    r.zutaten->Clear();
-    ZeilenInRezept(r, form.zutaten);
+    ZeilenInRezept(daten, nr, form.zutaten);
+}
+
+// Throws before a recipe changes when a row's unit does not convert.
+void pruefeZeilen(const TDaten& daten, const TListe& zeilen) {
+    for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
+        const auto nr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr));
+        const QString einheit = zeilen.zelle(i, TRezeptForm::spalteEinheit);
+        if (!nr || *nr < 0 || uint32_t(*nr) >= daten.anzahlZutaten() || einheit.isEmpty() ||
+            einheit == TextView(daten.zutat(uint32_t(*nr)).einheit))
+            continue;
+        const TInZutateinheit m = InZutateinheit(daten, uint32_t(*nr), 1, einheit);
+        if (!m.menge)
+            throw TFehler(OhnePunkt(m.fehler));
+    }
 }
 
 } // namespace
@@ -73,11 +91,9 @@ void FuelleAusRezept(TRezeptForm& form, const TDaten& daten, const TRezept& reze
     fuelleGruppen(form, daten, rezept.gruppe);
     form.beschreibung = Text(rezept.beschreibung);
     form.zutatenrezeptur = rezept.zutatenrezeptur;
-    // The position of a stored recipe; a record outside the array is none.
-    const TRezept* erstes = daten.anzahlRezepte() ? &daten.rezept(0) : nullptr;
-    const bool gespeichert =
-        erstes && &rezept >= erstes && &rezept < erstes + daten.anzahlRezepte();
-    form.rezeptNr = gespeichert ? int(&rezept - erstes) : -1;
+    const auto nr = RezeptNr(daten, rezept);
+    const bool gespeichert = nr.has_value();
+    form.rezeptNr = gespeichert ? int(*nr) : -1;
     form.einheit = gespeichert ? ZwischenrezeptEinheit(daten, uint32_t(form.rezeptNr)) : QString();
     form.verwendetIn =
         gespeichert ? VerwendetInTexte(daten, uint32_t(form.rezeptNr)) : QStringList();
@@ -90,49 +106,88 @@ void FuelleAusRezept(TRezeptForm& form, const TDaten& daten, const TRezept& reze
 void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept) {
     if (!rezept.zutaten)
         return;
-    for (const auto* l = rezept.zutaten->begin<TRezeptZutat>();
-         l != rezept.zutaten->end<TRezeptZutat>(); ++l) {
+    const auto nr = RezeptNr(daten, rezept);
+    for (uint32_t i = 0; i < rezept.zutaten->count; ++i) {
+        const TRezeptZutat* l = rezept.zutaten->at<TRezeptZutat>(i);
         const TZutat* z = daten.zutatVon(*l);
-        zeilen.zeilen.append({z ? Text(z->name) : QString(), ZahlAllgemein(l->menge),
-                              z ? Text(z->einheit) : QString(),
+        const auto eingabe = nr ? EingabeVon(daten, *nr, i) : std::nullopt;
+        zeilen.zeilen.append({z ? Text(z->name) : QString(),
+                              ZahlAllgemein(eingabe ? eingabe->menge : l->menge),
+                              eingabe ? eingabe->einheit
+                              : z     ? Text(z->einheit)
+                                      : QString(),
                               ZahlFest(Zeilenpreis(daten, *l).value_or(0), 2),
                               QString::number(l->zutatnr), ZahlAllgemein(l->gewichtsverlust)});
     }
 }
 
-std::vector<TRezeptZutat> ZeilenAusListe(const TListe& zeilen) {
-    std::vector<TRezeptZutat> ergebnis;
+std::vector<TRezeptZutat> ZeilenAusListe(const TDaten& daten, const TListe& zeilen,
+                                         std::vector<std::optional<TEingabe>>* eingaben) {
+    std::vector<TRezeptZutat> neu;
     for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
         TRezeptZutat l{};
         l.zutatnr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr)).value_or(0);
         l.menge = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteMenge));
         l.gewichtsverlust = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteGewichtsverlust));
-        ergebnis.push_back(l);
+        const QString einheit = zeilen.zelle(i, TRezeptForm::spalteEinheit);
+        const TZutat* z = daten.zutatVon(l);
+        std::optional<TEingabe> eingabe;
+        // A row in its ingredient's unit as written, or without a unit, is the line's
+        // quantity itself.
+        if (z && !einheit.isEmpty() && einheit != TextView(z->einheit)) {
+            const TInZutateinheit m = InZutateinheit(daten, uint32_t(l.zutatnr), l.menge, einheit);
+            if (!m.menge)
+                throw TFehler(OhnePunkt(m.fehler));
+            eingabe = TEingabe{l.menge, einheit};
+            l.menge = *m.menge;
+        }
+        neu.push_back(l);
+        if (eingaben)
+            eingaben->push_back(std::move(eingabe));
     }
-    return ergebnis;
+    return neu;
 }
 
-void ZeilenInRezept(TRezept& rezept, const TListe& zeilen) {
-    for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
-        auto& l = *static_cast<TRezeptZutat*>(rezept.zutaten->Add());
-        l.zutatnr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr)).value_or(0);
-        l.menge = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteMenge));
-        l.gewichtsverlust = ZahlOder(zeilen.zelle(i, TRezeptForm::spalteGewichtsverlust));
-    }
+void ZeilenInRezept(TDaten& daten, uint32_t nr, const TListe& zeilen) {
+    std::vector<std::optional<TEingabe>> eingaben;
+    const std::vector<TRezeptZutat> neu = ZeilenAusListe(daten, zeilen, &eingaben);
+    TRezept& r = daten.rezept(nr);
+    r.zutaten->Clear();
+    if (!neu.empty())
+        std::memcpy(r.zutaten->AddMany(uint32_t(neu.size())), neu.data(),
+                    neu.size() * sizeof(TRezeptZutat));
+    const bool mitEingaben =
+        std::any_of(eingaben.begin(), eingaben.end(), [](const auto& e) { return bool(e); });
+    if (mitEingaben || daten.erweiterung.finde(TEinheitenDaten::art().tag))
+        daten.erweiterung.abschnitt<TEinheitenDaten>().setzeEingaben(nr, eingaben);
+}
+
+std::optional<uint32_t> RezeptNr(const TDaten& daten, const TRezept& rezept) {
+    if (daten.anzahlRezepte() == 0)
+        return std::nullopt;
+    const TRezept* erstes = &daten.rezept(0);
+    const TRezept* r = &rezept;
+    if (r < erstes || r >= erstes + daten.anzahlRezepte())
+        return std::nullopt;
+    return uint32_t(r - erstes);
 }
 
 QString RezeptFormFehler(const TDaten& daten, const TRezeptForm& form) {
     if (form.zutatenrezeptur && form.einheit.trimmed().isEmpty())
         return QStringLiteral("Ein Zwischenrezept braucht eine Einheit.");
-    if (!form.zutatenrezeptur && form.rezeptNr >= 0 &&
-        uint32_t(form.rezeptNr) < daten.anzahlRezepte())
+    if (form.rezeptNr < 0 || uint32_t(form.rezeptNr) >= daten.anzahlRezepte())
+        return {};
+    if (!form.zutatenrezeptur)
         return ZwischenrezeptBenutztText(daten, uint32_t(form.rezeptNr), false);
-    return {};
+    return ZwischenrezeptEinheitFehler(daten, uint32_t(form.rezeptNr), form.einheit.trimmed())
+        .value_or(QString());
 }
 
 TRezept& RezeptAnhaengen(TDaten& daten, const TRezeptForm& form) {
-    const uint32_t nr = daten.anzahlRezepte();
-    setzeAusForm(daten, *daten.NeuesRezept(), form);
+    pruefeZeilen(daten, form.zutaten);
+    daten.NeuesRezept();
+    const uint32_t nr = daten.anzahlRezepte() - 1;
+    setzeAusForm(daten, nr, form);
     SetzeZwischenrezept(daten, nr, form.zutatenrezeptur, form.einheit.trimmed());
     return daten.rezept(nr);
 }
@@ -144,11 +199,16 @@ bool RezeptErsetzen(TDaten& daten, int nr, const TRezeptForm& form) {
         if (const QString text = ZwischenrezeptBenutztText(daten, uint32_t(nr), false);
             !text.isEmpty())
             throw TFehler(text);
+    if (form.zutatenrezeptur)
+        if (const auto grund =
+                ZwischenrezeptEinheitFehler(daten, uint32_t(nr), form.einheit.trimmed()))
+            throw TFehler(OhnePunkt(*grund));
+    pruefeZeilen(daten, form.zutaten);
     TRezept& r = daten.rezept(uint32_t(nr));
     FreeText(r.name);
     FreeText(r.bilddatei);
     FreeText(r.beschreibung);
-    setzeAusForm(daten, r, form);
+    setzeAusForm(daten, uint32_t(nr), form);
     SetzeZwischenrezept(daten, uint32_t(nr), form.zutatenrezeptur, form.einheit.trimmed());
     return true;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/daten.h"
+#include "costing/einheitendaten.h"
 #include "costing/rezeptform.h"
 
 #include <QString>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 // The data side of the recipe dialog: a recipe into the dialog state and the dialog
@@ -19,16 +21,24 @@ void FuelleNeuesRezept(TRezeptForm& form, const TDaten& daten);
 // runs the price handler. "Bedarfsmenge:" keeps its text.
 void FuelleAusRezept(TRezeptForm& form, const TDaten& daten, const TRezept& rezept);
 
-// The rows of a stored recipe: name and unit of the ingredient, the quantity and the
-// weight loss in general format, the stored-data line price with 2 decimals and the
-// ingredient's position. A line whose ingredient does not exist shows an empty name
-// and unit and the price 0.
+// The rows of a stored recipe: the ingredient's name, the amount and unit as entered
+// (the quantity in the ingredient's unit for a line without an entry), the weight loss
+// in general format, the stored-data line price with 2 decimals and the ingredient's
+// position. A line whose ingredient does not exist shows an empty name and unit and the
+// price 0.
 void ZeilenAusRezept(TListe& zeilen, const TDaten& daten, const TRezept& rezept);
-// The lines the rows stand for, as ZeilenInRezept would store them.
-std::vector<TRezeptZutat> ZeilenAusListe(const TListe& zeilen);
-// Appends the lines of the rows to the recipe's line array, top to bottom. A cell that
-// does not read as a number leaves its field 0.
-void ZeilenInRezept(TRezept& rezept, const TListe& zeilen);
+// The lines the rows stand for, as ZeilenInRezept stores them: each amount converted from
+// the row's unit to its ingredient's (a row without a unit is in its ingredient's), the
+// amount as entered appended to `eingaben` where given. A cell that does not read as a
+// number leaves its field 0. Throws TFehler naming the missing fact when a row's unit does
+// not convert.
+std::vector<TRezeptZutat> ZeilenAusListe(const TDaten& daten, const TListe& zeilen,
+                                         std::vector<std::optional<TEingabe>>* eingaben = nullptr);
+// Sets the lines of recipe nr from the rows, top to bottom, with their entered amounts.
+// Throws as ZeilenAusListe before anything changes.
+void ZeilenInRezept(TDaten& daten, uint32_t nr, const TListe& zeilen);
+// The position of a recipe record of daten, or nothing when it is none of them.
+std::optional<uint32_t> RezeptNr(const TDaten& daten, const TRezept& rezept);
 
 // Why OK must not take the dialog's content: a sub-recipe without a unit, or a used one
 // unmarked. Empty when it may.

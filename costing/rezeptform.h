@@ -49,7 +49,8 @@ public:
     static constexpr QStringView mengeBeschriftung = u"Rezept gilt für diese Menge:";
 
     // Columns of the line list. "Nr" and "Gewichtsverlust" are hidden and carry the
-    // line's stored values; name, unit and price are only shown.
+    // line's stored values; "Menge" and "Einheit" hold the amount as entered; name and
+    // price are only shown.
     enum Spalte {
         spalteName,
         spalteMenge,

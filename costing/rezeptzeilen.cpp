@@ -15,23 +15,24 @@ bool pickerGewaehlt(const TZutatAuswaehlenForm& picker) {
 double PickerZeilenpreis(const TZutatAuswaehlenForm& picker) {
     const auto preis = LiesZahl(picker.gewaehlt(TZutatAuswaehlenForm::spaltePreis));
     const auto einkaufsmenge = LiesZahl(picker.gewaehlt(TZutatAuswaehlenForm::spalteMenge));
-    if (!preis || !einkaufsmenge)
+    const auto menge = picker.mengeInZutateinheit();
+    if (!preis || !einkaufsmenge || !menge)
         return 0;
-    return Zeilenpreis(*preis, *einkaufsmenge, Feldwert(picker.menge),
-                       Feldwert(picker.gewichtsverlust))
+    return Zeilenpreis(*preis, *einkaufsmenge, *menge, Feldwert(picker.gewichtsverlust))
         .value_or(0);
 }
 
 QStringList ZeileAusPicker(const TZutatAuswaehlenForm& picker) {
     return {picker.gewaehlt(TZutatAuswaehlenForm::spalteName),
             ZahlAllgemein(Feldwert(picker.menge)),
-            picker.gewaehlt(TZutatAuswaehlenForm::spalteEinheit),
+            picker.wirksameEinheit(),
             ZahlFest(PickerZeilenpreis(picker), 2),
             picker.gewaehlt(TZutatAuswaehlenForm::spalteNr),
             ZahlAllgemein(Feldwert(picker.gewichtsverlust))};
 }
 
 void PickerFuerNeueZeile(TZutatAuswaehlenForm& picker) {
+    picker.setzeEinheit({});
     picker.setzeMenge(0);
     picker.setzeGewichtsverlust(0);
 }
@@ -40,6 +41,8 @@ std::optional<TMeldung> PickerFuerZeile(const TRezeptForm& form, TZutatAuswaehle
     if (const auto meldung = PruefeZeilenauswahl(form))
         return meldung;
     const int z = form.zeilenauswahl;
+    // The unit first: selecting the ingredient keeps it where the ingredient offers it.
+    picker.setzeEinheit(form.zutaten.zelle(z, TRezeptForm::spalteEinheit));
     picker.waehleNr(form.zutaten.zelle(z, TRezeptForm::spalteNr));
     if (const auto menge = LiesZahl(form.zutaten.zelle(z, TRezeptForm::spalteMenge)))
         picker.setzeMenge(*menge);

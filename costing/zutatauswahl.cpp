@@ -3,6 +3,7 @@
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/rezeptform.h"
+#include "costing/umrechnung.h"
 
 namespace {
 void setzeSpalten(TListe& l) {
@@ -30,6 +31,41 @@ void TZutatAuswaehlenForm::ListView1Change() {
     name = gewaehlt(spalteName);
     einkaufspreis = gewaehlt(spaltePreis);
     einkaufsmenge = gewaehlt(spalteMenge);
+    const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
+    einheiten = daten && nr && *nr >= 0 ? EinheitenFuer(*daten, uint32_t(*nr)) : QStringList();
+    einheitenNr = nr && !einheiten.isEmpty() ? *nr : -1;
+    if (!einheiten.contains(einheit))
+        einheit = einheiten.value(0);
+}
+
+QString TZutatAuswaehlenForm::wirksameEinheit() const {
+    const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
+    if (!daten || !nr || *nr < 0)
+        return gewaehlt(spalteEinheit);
+    if (*nr == einheitenNr)
+        return einheit;
+    const QStringList l = EinheitenFuer(*daten, uint32_t(*nr));
+    return l.contains(einheit) ? einheit : l.value(0);
+}
+
+std::optional<double> TZutatAuswaehlenForm::mengeInZutateinheit() const {
+    const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
+    if (!nr || *nr < 0)
+        return std::nullopt;
+    if (!daten) // rows without data: the quantity is in the row's unit
+        return Feldwert(menge);
+    return InZutateinheit(*daten, uint32_t(*nr), Feldwert(menge), wirksameEinheit()).menge;
+}
+
+std::optional<QString> TZutatAuswaehlenForm::EinheitFehlt() const {
+    const auto nr = LiesGanzzahl(gewaehlt(spalteNr));
+    if (!daten || !nr || *nr < 0)
+        return std::nullopt;
+    const TInZutateinheit m =
+        InZutateinheit(*daten, uint32_t(*nr), Feldwert(menge), wirksameEinheit());
+    if (m.menge)
+        return std::nullopt;
+    return m.fehler;
 }
 
 std::optional<TMeldung> TZutatAuswaehlenForm::BitBtn1Click() const {
@@ -71,6 +107,7 @@ TListe PickerZeilen(const TDaten& daten) {
 }
 
 void FuellePicker(TZutatAuswaehlenForm& picker, const TDaten& daten) {
+    picker.daten = &daten;
     picker.liste = PickerZeilen(daten);
     picker.auswahl = -1;
     picker.ListView1Change();

@@ -4,6 +4,7 @@
 #include "core/texte.h"
 #include "costing/deklaration.h"
 #include "costing/preise.h"
+#include "costing/umrechnung.h"
 #include "costing/zutatkatalog.h"
 
 #include <algorithm>
@@ -362,6 +363,15 @@ QString ZwischenrezeptBenutztText(const TDaten& d, uint32_t rezept, bool loesche
     return text + QLatin1Char('.');
 }
 
+std::optional<QString> ZwischenrezeptEinheitFehler(const TDaten& d, uint32_t rezept,
+                                                   const QString& einheit) {
+    const TZwischenrezepte* z = Zwischenrezepte(d);
+    const TZwischenrezept* e = z ? z->vonRezept(rezept) : nullptr;
+    if (!e || e->zutat == TZwischenrezepte::keineZutat || e->einheit == einheit)
+        return std::nullopt;
+    return EinheitUmstellbar(d, e->zutat, einheit, FaktenVon(d, e->zutat));
+}
+
 void SetzeZwischenrezept(TDaten& d, uint32_t rezept, bool an, const QString& einheit) {
     TRezept& r = d.rezept(rezept);
     const TZwischenrezepte* z = Zwischenrezepte(d);
@@ -369,6 +379,10 @@ void SetzeZwischenrezept(TDaten& d, uint32_t rezept, bool an, const QString& ein
     if (an) {
         auto& eigen = d.erweiterung.abschnitt<TZwischenrezepte>();
         TZwischenrezept e{rezept, alt ? alt->zutat : TZwischenrezepte::keineZutat, einheit};
+        // A new yield unit: the lines using the sub-recipe are converted to it.
+        if (e.zutat != TZwischenrezepte::keineZutat && alt->einheit != einheit)
+            if (const auto grund = EinheitUmstellen(d, e.zutat, einheit, FaktenVon(d, e.zutat)))
+                throw TFehler(OhnePunkt(*grund));
         if (e.zutat == TZwischenrezepte::keineZutat) {
             e.zutat = d.anzahlZutaten();
             d.zutats.Add();

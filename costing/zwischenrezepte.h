@@ -95,7 +95,12 @@ std::vector<bool> ErreichtGewaehlte(const TDaten& d, const std::vector<bool>& ge
 // the prices recomputed leaves first. True when the data changed.
 bool Nachrechnen(TDaten& d);
 
-// Marks or unmarks recipe nr. Marking appends its ingredient (or sets the unit of the
+// Why recipe nr cannot take `einheit` as its yield unit: a line using it would lose its
+// conversion. Nothing when it can.
+std::optional<QString> ZwischenrezeptEinheitFehler(const TDaten& d, uint32_t rezept,
+                                                   const QString& einheit);
+
+// Marks or unmarks recipe nr. A new unit of a marked one converts the lines using it. Marking appends its ingredient (or sets the unit of the
 // one it has); unmarking removes it, the later ingredients moving up. Throws TFehler
 // with ZwischenrezeptBenutztText when an unmarked recipe's ingredient is used.
 void SetzeZwischenrezept(TDaten& d, uint32_t rezept, bool an, const QString& einheit);

@@ -1003,8 +1003,18 @@ void TEinleser::abschluss() {
 
 void TEinleser::leseWeitere() {
     // Registered keys: their values, then "left out" for the records without them.
+    // Ingredients, then recipes, then the rest: a line's value may rest on what its
+    // ingredient says (its units), and a sub-recipe's ingredient takes its unit from its
+    // recipe.
     for (const TWeitererWert& w : weitere)
-        leseWeiteren(w);
+        if (w.ebene == TJsonEbene::zutat)
+            leseWeiteren(w);
+    for (const TWeitererWert& w : weitere)
+        if (w.ebene == TJsonEbene::rezept)
+            leseWeiteren(w);
+    for (const TWeitererWert& w : weitere)
+        if (w.ebene != TJsonEbene::zutat && w.ebene != TJsonEbene::rezept)
+            leseWeiteren(w);
     auto fehlende = [&](TJsonEbene ebene, const TJsonOrt& ort, uint64_t gesehen) {
         const auto& alle = JsonSchluessel(ebene);
         for (size_t k = 0; k < alle.size(); ++k)

@@ -26,11 +26,13 @@ TEbenenRegister& register_(TJsonEbene ebene) {
 extern const bool jsonPreisverlaufGemeldet;
 extern const bool jsonKennzeichnungGemeldet;
 extern const bool jsonZwischenrezepteGemeldet;
+extern const bool jsonEinheitenGemeldet;
 
 namespace {
 
 void alleGemeldet() {
-    if (!jsonPreisverlaufGemeldet || !jsonKennzeichnungGemeldet || !jsonZwischenrezepteGemeldet)
+    if (!jsonPreisverlaufGemeldet || !jsonKennzeichnungGemeldet || !jsonZwischenrezepteGemeldet ||
+        !jsonEinheitenGemeldet)
         throw std::logic_error("JSON-Schlüssel nicht gemeldet");
 }
 

@@ -38,8 +38,16 @@ void rezeptLesen(TDaten& d, const TJsonOrt& ort, const TJsonWert& wert, TJsonLes
                      QStringLiteral("ein Zwischenrezept braucht eine Einheit"));
         return;
     }
-    d.erweiterung.abschnitt<TZwischenrezepte>().setze(
-        {ort.nr, TZwischenrezepte::keineZutat, *einheit});
+    auto& eigen = d.erweiterung.abschnitt<TZwischenrezepte>();
+    eigen.setze({ort.nr, TZwischenrezepte::keineZutat, *einheit});
+    // The lines read after this convert their entries to the recipe's unit, whatever unit
+    // the file gives its ingredient.
+    for (const auto& [zutat, rezept] : eigen.genannt)
+        if (rezept == ort.nr && zutat < d.anzahlZutaten() &&
+            TextView(d.zutat(zutat).einheit) != *einheit) {
+            FreeText(d.zutat(zutat).einheit);
+            CopyText(d.zutat(zutat).einheit, *einheit);
+        }
 }
 
 bool zutatDa(const TDaten& d, const TJsonOrt& ort) {

@@ -4,6 +4,7 @@
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/preisverlauf.h"
+#include "costing/umrechnung.h"
 #include "costing/zutatkatalog.h"
 #include "exchange/csvimport.h"
 #include "exchange/csvkodierung.h"
@@ -203,6 +204,15 @@ qsizetype WendePreislisteAn(TDaten& daten, const TPreislistenPruefung& p, bool o
         if (u.zutat >= daten.anzahlZutaten())
             throw TFehler(QStringLiteral("Die Preisliste wurde nicht übernommen, weil sich die "
                                          "Zutaten seit der Prüfung geändert haben"));
+    // A new unit converts every line of its ingredient again; one that cannot stops the
+    // whole list before anything changed.
+    for (const TPreisUebernahme& u : p.zeilen)
+        if (u.einheit)
+            if (const auto grund = EinheitUmstellen(
+                    daten, u.zutat, *u.einheit, FaktenVon(daten, u.zutat), TUmstellung::nurPruefen))
+                throw TFehler(QStringLiteral("Die Preisliste wurde nicht übernommen (Zeile %1): %2")
+                                  .arg(u.zeile)
+                                  .arg(OhnePunkt(*grund)));
     qsizetype geaendert = 0;
     for (const TPreisUebernahme& u : p.zeilen) {
         const TZutatWerte vorher = ZutatWerte(daten.zutat(u.zutat));
@@ -214,6 +224,7 @@ qsizetype WendePreislisteAn(TDaten& daten, const TPreislistenPruefung& p, bool o
             neu.einheit = *u.einheit;
         if (!PreiswerteGeaendert(vorher, neu))
             continue;
+        EinheitUmstellen(daten, u.zutat, neu.einheit, FaktenVon(daten, u.zutat));
         ZutatErsetzen(daten, int(u.zutat), neu);
         MerkeAenderung(daten, u.zutat, vorher, TPreisquelle::preisliste);
         ++geaendert;

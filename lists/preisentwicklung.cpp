@@ -6,6 +6,7 @@
 #include "costing/preisaenderung.h"
 #include "costing/preise.h"
 #include "costing/preisverlauf.h"
+#include "costing/umrechnung.h"
 #include "costing/zwischenrezepte.h"
 
 #include <algorithm>
@@ -33,8 +34,8 @@ std::optional<double> aenderung(const TPreisverlauf& v, const TPreiseintrag& a,
     return Quotient((*pb - *pa) * 100, *pa);
 }
 
-// Every ingredient's price and quantity of `tag`: its entry in force where it is in the
-// ingredient's present unit, else as stored; sub-recipes recomputed from those, leaves
+// Every ingredient's price and quantity of `tag`: its entry in force where its unit is
+// or converts to the ingredient's present unit, else as stored; sub-recipes recomputed from those, leaves
 // first.
 struct TTagespreise {
     std::vector<double> preis, menge;
@@ -48,10 +49,17 @@ TTagespreise preiseAm(const TDaten& d, const TPreisverlauf& v, QDate tag) {
         const TZutat& z = d.zutat(i);
         t.preis[i] = z.preis;
         t.menge[i] = z.menge;
-        if (const TPreiseintrag* e = StandAm(v.eintraege(i), tag);
-            e && einheitSchluessel(v.text(e->einheit)) == einheitSchluessel(TextView(z.einheit))) {
+        const TPreiseintrag* e = StandAm(v.eintraege(i), tag);
+        if (!e)
+            continue;
+        // Lines are in today's unit; a pack bought in another unit that converts to it
+        // is measured in today's unit too.
+        if (einheitSchluessel(v.text(e->einheit)) == einheitSchluessel(TextView(z.einheit))) {
             t.preis[i] = e->preis;
             t.menge[i] = e->menge;
+        } else if (const auto m = InZutateinheit(d, i, e->menge, v.text(e->einheit)).menge) {
+            t.preis[i] = e->preis;
+            t.menge[i] = *m;
         }
     }
     RechneZwischenpreise(d, t.preis, &t.menge);

@@ -6,6 +6,7 @@
 #include "costing/allergene.h"
 #include "costing/meldungen.h"
 #include "costing/preisverlauf.h"
+#include "costing/umrechnung.h"
 #include "costing/zutatkatalog.h"
 #include "costing/zwischenrezepte.h"
 #include "costing/zwischenrezeptwege.h"
@@ -48,11 +49,15 @@ void TMainForm::NewZutatBtnClick() {
     ZutatForm->fuelleNeu(VerschiedeneWerte(daten));
     ZutatForm->AllergeneBtn->setze(Kennzeichnung(daten).tabelle, {});
     ZutatForm->AllergeneBtn->setzeZutat({});
+    ZutatForm->fuelleFakten({});
+    ZutatForm->setzePruefung(
+        [](const TZutatWerte& w, const TEinheitFakten& f) { return PruefeFakten(w.einheit, f); });
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const TOffenerSchritt schritt(*this, QStringLiteral("Neue Zutat anlegen"));
     const int nr = int(daten.anzahlZutaten());
-    ZutatAnlegen(daten, ZutatForm->werte());
+    if (const auto grund = ZutatMitEinheitenAnlegen(daten, ZutatForm->werte(), ZutatForm->fakten()))
+        throw TFehler(OhnePunkt(*grund));
     Kennzeichnung(daten).setze(uint32_t(nr), ZutatForm->AllergeneBtn->wert());
     zutatenGeaendert(nr);
 }
@@ -73,10 +78,18 @@ void TMainForm::ZutatEditBtnClick() {
     ZutatForm->AllergeneBtn->setzeZutat(ZutatWerte(daten.zutat(uint32_t(*nr))).name);
     ZutatForm->setzeVerlauf([this, zutat = uint32_t(*nr)] { zeigePreisverlauf(zutat); });
     ZutatForm->setzeVerwendung(VerwendetInTexteZutat(daten, uint32_t(*nr)));
+    ZutatForm->fuelleFakten(FaktenVon(daten, uint32_t(*nr)));
+    // A unit or fact that would leave a line without its conversion keeps the dialog open.
+    ZutatForm->setzePruefung(
+        [this, zutat = uint32_t(*nr)](const TZutatWerte& w, const TEinheitFakten& f) {
+            return EinheitUmstellen(daten, zutat, w.einheit, f, TUmstellung::nurPruefen);
+        });
     if (melder().modal(*ZutatForm) != QDialog::Accepted)
         return;
     const TOffenerSchritt schritt(*this, ZutatSchritt(daten, *nr, QStringLiteral("bearbeiten")));
-    ZutatAendern(daten, *nr, ZutatForm->werte());
+    if (const auto grund =
+            ZutatMitEinheitenAendern(daten, *nr, ZutatForm->werte(), ZutatForm->fakten()))
+        throw TFehler(OhnePunkt(*grund));
     Kennzeichnung(daten).setze(uint32_t(*nr), ZutatForm->AllergeneBtn->wert());
     zutatenGeaendert(nr);
 }

@@ -11,12 +11,14 @@
 #include "ui/listenansicht.h"
 #include "ui/zahlfeld.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,6 +45,9 @@ TZutatAuswaehlenForm::TZutatAuswaehlenForm(QWidget* parent)
     MengeEd = new TZahlFeld(10);
     MengeEd->setObjectName(QStringLiteral("MengeEd"));
     MengeEd->setAlignment(Qt::AlignRight);
+    EinheitCombo = new QComboBox;
+    EinheitCombo->setObjectName(QStringLiteral("EinheitCombo"));
+    EinheitCombo->setMinimumWidth(90);
     GewichtsverlustEd = new TZahlFeld(2);
     GewichtsverlustEd->setObjectName(QStringLiteral("GewichtsverlustEd"));
     GewichtsverlustEd->setAlignment(Qt::AlignRight);
@@ -77,6 +82,8 @@ TZutatAuswaehlenForm::TZutatAuswaehlenForm(QWidget* parent)
     };
     feld(0, QStringLiteral("Name:"), NameEd);
     feld(1, QStringLiteral("&Menge:"), MengeEd);
+    felder->addWidget(Beschriftung(QStringLiteral("&Einheit:"), EinheitCombo), 1, 2);
+    felder->addWidget(EinheitCombo, 1, 3);
     feld(2, QStringLiteral("&Gewichtsverlust in %:"), GewichtsverlustEd);
     feld(3, QStringLiteral("Einkaufspreis:"), EinkaufspreisEd);
     feld(4, QStringLiteral("Einkaufsmenge:"), EinkaufsmengeEd);
@@ -100,7 +107,8 @@ TZutatAuswaehlenForm::TZutatAuswaehlenForm(QWidget* parent)
     spalte->addLayout(knoepfe);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 
-    setTabOrder(MengeEd, GewichtsverlustEd);
+    setTabOrder(MengeEd, EinheitCombo);
+    setTabOrder(EinheitCombo, GewichtsverlustEd);
     setTabOrder(GewichtsverlustEd, ListView1);
     setTabOrder(ListView1, SuchEd2);
     setTabOrder(SuchEd2, SuchBtn2);
@@ -112,6 +120,10 @@ TZutatAuswaehlenForm::TZutatAuswaehlenForm(QWidget* parent)
     zeigeFelder();
 
     connect(MengeEd, &TZahlFeld::geaendert, this, [this](const QString& t) { zustand.menge = t; });
+    connect(EinheitCombo, &QComboBox::currentTextChanged, this, [this](const QString& t) {
+        if (EinheitCombo->currentIndex() >= 0)
+            zustand.setzeEinheit(t);
+    });
     connect(GewichtsverlustEd, &TZahlFeld::geaendert, this,
             [this](const QString& t) { zustand.gewichtsverlust = t; });
     connect(ListView1, &TListenAnsicht::auswahlGeaendert, this,
@@ -155,6 +167,16 @@ void TZutatAuswaehlenForm::zeigeGrau() {
     NameEd->setText(zustand.name);
     EinkaufspreisEd->setText(zustand.einkaufspreis);
     EinkaufsmengeEd->setText(zustand.einkaufsmenge);
+    zeigeEinheiten();
+}
+
+void TZutatAuswaehlenForm::zeigeEinheiten() {
+    const QString einheit = zustand.einheit;
+    const QSignalBlocker sperre(EinheitCombo);
+    EinheitCombo->clear();
+    EinheitCombo->addItems(zustand.einheiten);
+    EinheitCombo->setCurrentIndex(int(zustand.einheiten.indexOf(einheit)));
+    EinheitCombo->setEnabled(!zustand.einheiten.isEmpty());
 }
 
 void TZutatAuswaehlenForm::zeigeFelder() {
@@ -235,6 +257,10 @@ void TZutatAuswaehlenForm::BitBtn1Click() {
             melder().fehler(ZyklusText(*daten, weg), Meldung::TitelZutatAuswaehlen.toString());
             return;
         }
+    if (const auto fehlt = zustand.EinheitFehlt()) {
+        melder().fehler(*fehlt, Meldung::TitelMengeFestlegen.toString());
+        return;
+    }
     accept();
 }
 

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class TListenAnsicht;
@@ -40,6 +41,7 @@ public:
 
     QLineEdit* NameEd;
     TZahlFeld* MengeEd;
+    QComboBox* EinheitCombo; // the unit of "Menge:", the ingredient's own first
     TZahlFeld* GewichtsverlustEd;
     QLineEdit* EinkaufspreisEd;
     QLineEdit* EinkaufsmengeEd;
@@ -66,6 +68,7 @@ private:
     void zeigeAuswahl();
     void zeigeGrau();
     void zeigeFelder();
+    void zeigeEinheiten();
     void suche(bool vonAnfang);
 
     ::TZutatAuswaehlenForm zustand;

@@ -2,10 +2,14 @@
 
 #include <functional>
 
+#include "costing/einheiten.h"
 #include "costing/zutatkatalog.h"
+
 #include "ui/dialogbasis.h"
+#include <optional>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +33,14 @@ public:
     void fuelleAus(const TZutatWerte& werte);
     // What the dialog holds, read after OK.
     TZutatWerte werte() const;
+    // The box "Umrechnung": what the ingredient says of its units.
+    void fuelleFakten(const TEinheitFakten& f);
+    TEinheitFakten fakten() const;
+    // Asked on OK with what the dialog holds: a refusal keeps the dialog open and is
+    // shown; without a check OK always closes.
+    using TPruefung =
+        std::function<std::optional<QString>(const TZutatWerte&, const TEinheitFakten&)>;
+    void setzePruefung(TPruefung p) { pruefung = std::move(p); }
 
     QLineEdit* NameEd;
     QComboBox* LieferantCombo;
@@ -36,6 +48,12 @@ public:
     QComboBox* EinheitCombo;
     TZahlFeld* MengeEd;
     TZahlFeld* PreisEd;
+    QGroupBox* UmrechnungBox;   // "Umrechnung"
+    TZahlFeld* StueckgewichtEd; // "Gewicht je Stück (g):", empty: not known
+    TZahlFeld* DichteEd;        // "Dichte (g/ml):", empty: not known
+    QLabel* InhaltLbl;          // "1 EINHEIT enthält:"
+    TZahlFeld* InhaltMengeEd;   // empty: not known
+    QComboBox* InhaltEinheitCombo;
     TDeklarationsKnopf* AllergeneBtn; // "Allergene und Zusatzstoffe..."
     QPushButton* VerlaufBtn;          // "Preisverlauf...", for an ingredient that exists
     QPushButton* OKBtn;
@@ -53,7 +71,11 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The content row names the unit and is off for a known unit, whose content is fixed.
+    void zeigeInhalt();
+
     std::function<void()> verlauf;
+    TPruefung pruefung;
 };
 
 } // namespace fenster

@@ -4,6 +4,8 @@
 #include "core/texte.h"
 #include "core/zahlen.h"
 #include "costing/zwischenrezepte.h"
+#include "costing/einheitendaten.h"
+#include "costing/umrechnung.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -134,6 +136,39 @@ const QByteArray& GrosseDateiMitZwischenrezeptenBytes() {
         TDaten d;
         LeseDaten(d, GrosseDateiBytes());
         MacheZwischenrezepte(d);
+        return DatenAlsBytes(d);
+    }();
+    return bytes;
+}
+
+void GibInAnderenEinheitenEin(TDaten& d) {
+    auto& einheiten = d.erweiterung.abschnitt<TEinheitenDaten>();
+    for (uint32_t r = 0; r < d.anzahlRezepte(); ++r) {
+        TRezept& rezept = d.rezept(r);
+        std::vector<std::optional<TEingabe>> eingaben;
+        for (uint32_t i = 0; i < rezept.zutaten->count; ++i) {
+            TRezeptZutat& l = *rezept.zutaten->at<TRezeptZutat>(i);
+            const QStringView einheit = TextView(d.zutat(uint32_t(l.zutatnr)).einheit);
+            TEingabe e{l.menge, QStringLiteral("Stück")};
+            if (einheit == u"kg")
+                e = {double(qRound64(l.menge * 1000)), QStringLiteral("g")};
+            else if (einheit == u"g")
+                e = {l.menge / 1000, QStringLiteral("kg")};
+            else if (einheit == u"l")
+                e = {double(qRound64(l.menge * 1000)), QStringLiteral("ml")};
+            l.menge = InZutateinheit(d, uint32_t(l.zutatnr), e.menge, e.einheit).menge.value_or(0);
+            eingaben.push_back(std::move(e));
+        }
+        einheiten.setzeEingaben(r, eingaben);
+    }
+}
+
+const QByteArray& GrosseDateiMitEinheitenBytes() {
+    static const QByteArray bytes = [] {
+        GrosseDateiBytes();
+        TDaten d;
+        ErzeugeDaten(d, GrosseKueche());
+        GibInAnderenEinheitenEin(d);
         return DatenAlsBytes(d);
     }();
     return bytes;

@@ -39,3 +39,8 @@ const QByteArray& GrosseDateiBytes();
 void MacheZwischenrezepte(TDaten& d, int anzahl = 1000, int ebenen = 4, unsigned seed = 17);
 // The large file with 1 000 of its recipes as sub-recipes in 4 levels.
 const QByteArray& GrosseDateiMitZwischenrezeptenBytes();
+// Every line of d entered in another unit of its ingredient's family (kg as g, g as kg,
+// l as ml, Stk as Stück), its quantity the converted entry.
+void GibInAnderenEinheitenEin(TDaten& d);
+// The file of GrosseDateiBytes() with every line entered so.
+const QByteArray& GrosseDateiMitEinheitenBytes();

@@ -129,10 +129,77 @@ private Q_SLOTS:
         fenster::TZutatForm f;
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        const QList<QWidget*> erwartet = {f.NameEd,       f.LieferantCombo, f.GruppeCombo,
-                                          f.EinheitCombo, f.MengeEd,        f.PreisEd,
-                                          f.AllergeneBtn, f.OKBtn};
+        const QList<QWidget*> erwartet = {f.NameEd,          f.LieferantCombo,
+                                          f.GruppeCombo,     f.EinheitCombo,
+                                          f.MengeEd,         f.PreisEd,
+                                          f.StueckgewichtEd, f.DichteEd,
+                                          f.InhaltMengeEd,   f.InhaltEinheitCombo,
+                                          f.AllergeneBtn,    f.OKBtn};
         QCOMPARE(TabFolge(f.NameEd), erwartet);
+    }
+
+    // The unit box offers the known units besides those in use; "Umrechnung" holds the
+    // three facts, the content only for a unit of the ingredient's own.
+    void umrechnung() {
+        TTestMelder m;
+        fenster::TZutatForm f;
+        f.fuelleNeu(VerschiedeneWerte(*daten));
+        auto* einheit = Feld<QComboBox>(f, QStringLiteral("Einheit:"));
+        QCOMPARE(eintraege(einheit).mid(0, 5), QStringList({"Pck", "kg", "g", "mg", "ml"}));
+        QVERIFY(eintraege(einheit).contains(QStringLiteral("Stück")));
+        QCOMPARE(eintraege(einheit).count(QStringLiteral("kg")), 1);
+        QCOMPARE(f.fakten(), TEinheitFakten{});
+
+        einheit->setEditText(QStringLiteral("Karton"));
+        auto* inhalt = Feld<TZahlFeld>(f, QStringLiteral("1 Karton enthält:"));
+        inhalt->setzeText(t("6"));
+        f.InhaltEinheitCombo->setCurrentText(QStringLiteral("l"));
+        Feld<TZahlFeld>(f, QStringLiteral("Dichte (g/ml):"))->setzeText(t("1,03"));
+        const TEinheitFakten erwartet{std::nullopt, 1.03, TInhalt{6, QStringLiteral("l")}};
+        QCOMPARE(f.fakten(), erwartet);
+        // A known unit has its content fixed: the row is off and not read.
+        einheit->setEditText(QStringLiteral("kg"));
+        QVERIFY(!inhalt->isEnabled());
+        QCOMPARE(f.fakten().inhalt, std::nullopt);
+        f.fuelleFakten(erwartet);
+        einheit->setEditText(QStringLiteral("Karton"));
+        QCOMPARE(f.fakten(), erwartet);
+
+        // A refusal keeps the dialog open and names the recipes.
+        f.setzePruefung([](const TZutatWerte& w, const TEinheitFakten&) -> std::optional<QString> {
+            return QStringLiteral("Nicht %1.").arg(w.einheit);
+        });
+        f.show();
+        f.OKBtn->click();
+        QCOMPARE(m.texte(), QStringList({QStringLiteral("Nicht Karton.")}));
+        QVERIFY(f.isVisible());
+        f.setzePruefung({});
+        f.OKBtn->click();
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+    }
+
+    // The unit beside the quantity offers what the selected ingredient converts from.
+    void pickerEinheit() {
+        TTestMelder m;
+        fenster::TZutatAuswaehlenForm p;
+        PruefeZugaenglich(p);
+        p.fuelle(*daten);
+        auto* einheit = Feld<QComboBox>(p, QStringLiteral("Einheit:"));
+        QVERIFY(!einheit->isEnabled());
+        QVERIFY(p.ListView1->waehleNr(1)); // Butter, bought by the kg
+        QCOMPARE(eintraege(einheit), QStringList({"kg", "mg", "g"}));
+        QCOMPARE(einheit->currentText(), QStringLiteral("kg"));
+        einheit->setCurrentText(QStringLiteral("g"));
+        Feld<TZahlFeld>(p, QStringLiteral("Menge:"))->setzeText(t("250"));
+        p.show();
+        p.BitBtn1->click();
+        QCOMPARE(p.result(), int(QDialog::Accepted));
+        QCOMPARE(p.form().einheit, QStringLiteral("g"));
+        QCOMPARE(p.form().mengeInZutateinheit(), std::optional(0.25));
+        // Salz in "Pck" converts from nothing else.
+        QVERIFY(p.ListView1->waehleNr(0));
+        QCOMPARE(eintraege(einheit), QStringList({"Pck"}));
+        QVERIFY(!m.unerwartet);
     }
 
     void pickerFuellenSortierenSuchen() {

@@ -4,8 +4,8 @@
 #include "core/zahlen.h"
 #include "costing/einheitendaten.h"
 #include "costing/preise.h"
-#include "costing/zwischenrezepte.h"
 #include "costing/rezepteditor.h"
+#include "costing/zwischenrezepte.h"
 
 #include <algorithm>
 #include <cmath>

@@ -100,9 +100,10 @@ bool Nachrechnen(TDaten& d);
 std::optional<QString> ZwischenrezeptEinheitFehler(const TDaten& d, uint32_t rezept,
                                                    const QString& einheit);
 
-// Marks or unmarks recipe nr. A new unit of a marked one converts the lines using it. Marking appends its ingredient (or sets the unit of the
-// one it has); unmarking removes it, the later ingredients moving up. Throws TFehler
-// with ZwischenrezeptBenutztText when an unmarked recipe's ingredient is used.
+// Marks or unmarks recipe nr. A new unit of a marked one converts the lines using it. Marking
+// appends its ingredient (or sets the unit of the one it has); unmarking removes it, the later
+// ingredients moving up. Throws TFehler with ZwischenrezeptBenutztText when an unmarked recipe's
+// ingredient is used.
 void SetzeZwischenrezept(TDaten& d, uint32_t rezept, bool an, const QString& einheit);
 
 // The recipes whose lines name the sub-recipe's ingredient, each once; empty when it is

@@ -6,6 +6,7 @@
 #include "costing/preisverlauf.h"
 #include "costing/umrechnung.h"
 #include "costing/zutatkatalog.h"
+#include "costing/zwischenrezepte.h"
 #include "exchange/csvimport.h"
 #include "exchange/csvkodierung.h"
 #include "exchange/csvsaetze.h"
@@ -13,6 +14,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 #include <array>
 
@@ -76,9 +78,15 @@ std::optional<double> nichtNegativ(QStringView t) {
 class TPruefer {
 public:
     TPruefer(const TDaten& d, const QString& vorgabe) : daten(d), lieferant(vorgabe.trimmed()) {
+        // A sub-recipe's ingredient is priced from its recipe: a supplier's list cannot
+        // mean it, and a price put there would be overwritten at once.
         for (uint32_t i = 0; i < daten.anzahlZutaten(); ++i) {
             const QString s = TRezeptNamen::schluessel(TextView(daten.zutat(i).name));
-            if (!s.isEmpty())
+            if (s.isEmpty())
+                continue;
+            if (RezeptVonZutat(daten, i))
+                eigene.insert(s);
+            else
                 jeName[s].push_back(i);
         }
         schonIn.assign(daten.anzahlZutaten(), 0);
@@ -91,6 +99,7 @@ private:
     const TDaten& daten;
     const QString lieferant;
     QHash<QString, std::vector<uint32_t>> jeName;
+    QSet<QString> eigene;        // names of sub-recipes
     std::vector<qint64> schonIn; // the line that named the ingredient, or 0
 };
 
@@ -125,6 +134,9 @@ std::optional<QString> TPruefer::pruefe(const TCsvLeser& leser,
         if (gesucht.isEmpty() ||
             TRezeptNamen::schluessel(TextView(daten.zutat(nr).lieferant)) == lieferantSchluessel)
             treffer.push_back(nr);
+    if (treffer.empty() && eigene.contains(TRezeptNamen::schluessel(name)))
+        return QStringLiteral("\"%1\" ist ein Zwischenrezept; sein Preis kommt aus dem Rezept")
+            .arg(zitat(name));
     if (treffer.empty())
         return gesucht.isEmpty() ? QStringLiteral("unbekannte Zutat \"%1\"").arg(zitat(name))
                                  : QStringLiteral("unbekannte Zutat \"%1\" von \"%2\"")

@@ -35,8 +35,8 @@ std::optional<double> aenderung(const TPreisverlauf& v, const TPreiseintrag& a,
 }
 
 // Every ingredient's price and quantity of `tag`: its entry in force where its unit is
-// or converts to the ingredient's present unit, else as stored; sub-recipes recomputed from those, leaves
-// first.
+// or converts to the ingredient's present unit, else as stored; sub-recipes recomputed from those,
+// leaves first.
 struct TTagespreise {
     std::vector<double> preis, menge;
 };

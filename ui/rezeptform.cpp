@@ -493,7 +493,8 @@ void TRezeptForm::BitBtn2Click() {
             QStringLiteral("Produktionsliste: %1, %2").arg(zustand.name, ZahlAllgemein(menge));
         if (zustand.zutatenrezeptur && !zustand.einheit.trimmed().isEmpty())
             titel += QLatin1Char(' ') + zustand.einheit.trimmed();
-        mengen->setzeProduktion([this, titel, menge, zeilen = ZeilenAusListe(*daten, zustand.zutaten),
+        mengen->setzeProduktion([this, titel, menge,
+                                 zeilen = ZeilenAusListe(*daten, zustand.zutaten),
                                  ausbeute = Feldwert(zustand.menge)] {
             produktionZeigen(titel,
                              ProduktionsListe(*daten, Produktion(*daten, zeilen, ausbeute, menge)));

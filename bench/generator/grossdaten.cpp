@@ -3,9 +3,9 @@
 #include "core/datei.h"
 #include "core/texte.h"
 #include "core/zahlen.h"
-#include "costing/zwischenrezepte.h"
 #include "costing/einheitendaten.h"
 #include "costing/umrechnung.h"
+#include "costing/zwischenrezepte.h"
 
 #include <QLocale>
 #include <QStringList>

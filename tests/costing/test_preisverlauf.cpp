@@ -3,6 +3,7 @@
 #include "core/uhr.h"
 #include "costing/preisverlauf.h"
 #include "costing/zutatkatalog.h"
+#include "costing/zwischenrezepte.h"
 #include "exchange/csvimport.h"
 #include "exchange/preisliste.h"
 #include "lists/preisentwicklung.h"
@@ -166,6 +167,23 @@ private Q_SLOTS:
         const TPreislistenPruefung q = PruefePreisliste(d, "Name;Preis\nButter;2,2\n", "markt");
         QVERIFY(q.fehlerfrei());
         QCOMPARE(q.zeilen.front().zutat, 1u);
+    }
+
+    // A sub-recipe's ingredient takes its price from the recipe: a list neither prices it
+    // nor finds a bought ingredient of the same name ambiguous because of it.
+    void preislisteLaesstZwischenrezepteAus() {
+        TDaten d;
+        ZutatAnlegen(d, werte("Fond", 4, 1, "l", "Hof"));
+        NeuesRezept(d, QStringLiteral("Fond"), 2);
+        SetzeZwischenrezept(d, 0, true, QStringLiteral("l"));
+        NeuesRezept(d, QStringLiteral("Teig"), 1);
+        SetzeZwischenrezept(d, 1, true, QStringLiteral("kg"));
+        Nachrechnen(d);
+        const TPreislistenPruefung p = PruefePreisliste(d, "Name;Preis\nFond;5\nTeig;3\n", {});
+        QCOMPARE(Fehlerzeilen(p),
+                 QStringList{"Zeile 3: \"Teig\" ist ein Zwischenrezept; sein Preis kommt aus dem "
+                             "Rezept"});
+        QCOMPARE(p.zeilen.front().zutat, 0u);
     }
 
     void preislisteOhnePflichtspalte() {

@@ -1038,6 +1038,9 @@ void TEinleser::leseWeiteren(const TWeitererWert& w) {
     weitererText.assign(1, ' ');
     weitererText.insert(weitererText.end(), teil.begin(), teil.end());
     weitererText.push_back('\0');
+    // The library skips blanks 16 aligned bytes at a time and so reads up to 15 bytes past
+    // the end of the text.
+    weitererText.resize(weitererText.size() + 15, '\0');
     rapidjson::MemoryPoolAllocator<> speicher(weitererSpeicher.data(), weitererSpeicher.size());
     rapidjson::Document dokument(&speicher);
     dokument.ParseInsitu<JsonLeseFlags>(weitererText.data() + 1);

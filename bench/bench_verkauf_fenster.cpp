@@ -46,7 +46,7 @@ void SchreibeArbeitsdatei(const QString& ordner) {
 
 // One shown main window over the large working file, for all benchmarks: starting it
 // takes longer than they do.
-struct TFenster {
+struct TFenster : TEinmalig<TFenster> {
     QTemporaryDir datenordner;
     TTestMelder melder;
     std::unique_ptr<fenster::TMainForm> form;
@@ -55,20 +55,7 @@ struct TFenster {
         TUhr::setzeHeute(QDate(2032, 12, 31));
         qputenv("XDG_DATA_HOME", datenordner.path().toLocal8Bit());
         SchreibeArbeitsdatei(datenordner.path());
-        form = std::make_unique<fenster::TMainForm>();
-        form->resize(1024, 768);
-        form->show();
-        QApplication::processEvents();
-    }
-    // Closed in main(), while the application still exists.
-    static std::unique_ptr<TFenster>& offen() {
-        static std::unique_ptr<TFenster> f;
-        return f;
-    }
-    static TFenster& eins() {
-        if (!offen())
-            offen() = std::make_unique<TFenster>();
-        return *offen();
+        form = OeffneHauptfenster();
     }
 };
 

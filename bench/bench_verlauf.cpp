@@ -28,7 +28,7 @@
 namespace {
 
 // One shown main window over the large working file, for all benchmarks.
-struct TFenster {
+struct TFenster : TEinmalig<TFenster> {
     QTemporaryDir datenordner;
     TTestMelder melder;
     std::unique_ptr<fenster::TMainForm> form;
@@ -46,19 +46,7 @@ struct TFenster {
                 qFatal("Die Arbeitsdatei lässt sich nicht schreiben.");
         }
         dateigroesse = QFileInfo(pfad + QStringLiteral("/zutaten.dat")).size();
-        form = std::make_unique<fenster::TMainForm>();
-        form->resize(1024, 768);
-        form->show();
-        QApplication::processEvents();
-    }
-    static std::unique_ptr<TFenster>& offen() {
-        static std::unique_ptr<TFenster> f;
-        return f;
-    }
-    static TFenster& eins() {
-        if (!offen())
-            offen() = std::make_unique<TFenster>();
-        return *offen();
+        form = OeffneHauptfenster();
     }
 };
 

@@ -23,7 +23,7 @@
 
 namespace {
 
-struct TFenster {
+struct TFenster : TEinmalig<TFenster> {
     QTemporaryDir datenordner;
     TTestMelder melder;
     std::unique_ptr<fenster::TMainForm> form;
@@ -39,19 +39,7 @@ struct TFenster {
                 GrosseDateiMitZwischenrezeptenBytes().size())
             qFatal("Die Arbeitsdatei lässt sich nicht schreiben.");
         datei.close();
-        form = std::make_unique<fenster::TMainForm>();
-        form->resize(1024, 768);
-        form->show();
-        QApplication::processEvents();
-    }
-    static std::unique_ptr<TFenster>& offen() {
-        static std::unique_ptr<TFenster> f;
-        return f;
-    }
-    static TFenster& eins() {
-        if (!offen())
-            offen() = std::make_unique<TFenster>();
-        return *offen();
+        form = OeffneHauptfenster();
     }
 };
 

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "ui/mainform.h"
+
 #include <QApplication>
 #include <QLocale>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 // The application of a benchmark that drives windows: on the offscreen platform unless
 // another one is asked for, with the German locale of the program's users.
@@ -29,4 +33,27 @@ inline int LaufeBenchmarks(int& argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+// One fixture of type T per process, made on first use; main() closes it with
+// `T::offen().reset()` while the application still exists.
+template <class T> struct TEinmalig {
+    static std::unique_ptr<T>& offen() {
+        static std::unique_ptr<T> f;
+        return f;
+    }
+    static T& eins() {
+        if (!offen())
+            offen() = std::make_unique<T>();
+        return *offen();
+    }
+};
+
+// The main window over the working file of XDG_DATA_HOME, shown at a usual size.
+inline std::unique_ptr<fenster::TMainForm> OeffneHauptfenster() {
+    auto form = std::make_unique<fenster::TMainForm>();
+    form->resize(1024, 768);
+    form->show();
+    QApplication::processEvents();
+    return form;
 }

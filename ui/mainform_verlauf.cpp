@@ -24,6 +24,10 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace fenster {
 
 struct TVerlaufsZustand {
@@ -43,6 +47,9 @@ struct TVerlaufsZustand {
     // nothing has changed since: the state is read from it, far faster than written anew.
     bool dateiGleich = false;
     bool dateiGleichVorSchritt = false; // a handler that returns without saving changed nothing
+    // The bytes last written, while they are the file's: the next step takes them instead
+    // of reading the file again.
+    QByteArray gespeichert;
     qint64 dateiGroesse = 0;
     QDateTime dateiZeit;
 };
@@ -76,17 +83,46 @@ QString Menuetext(const QString& text) {
     return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+// An empty array with room for `platz` bytes. The whole state of a large kitchen is tens
+// of megabytes: in pages of 4 KiB, faulting them in cost more than writing the data, so
+// the system is asked for its large pages where it has them.
+QByteArray Puffer(qsizetype platz) {
+    QByteArray bytes;
+    bytes.reserve(platz);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr uintptr_t seite = uintptr_t(1) << 21;
+    const auto start = reinterpret_cast<uintptr_t>(bytes.data());
+    const uintptr_t anfang = (start + seite - 1) & ~(seite - 1);
+    const uintptr_t ende = (start + uintptr_t(bytes.capacity())) & ~(seite - 1);
+    if (ende > anfang)
+        madvise(reinterpret_cast<void*>(anfang), ende - anfang, MADV_HUGEPAGE); // only advice
+#endif
+    return bytes;
+}
+
+void SchreibeIn(QByteArray& bytes, const TDaten& daten) {
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
+    SchreibeDaten(daten, puffer);
+}
+
 // The data's bytes with room for `platz`: from the working file while it is known to hold
 // them (and nobody else wrote it since), else written anew.
 QByteArray AktuelleBytes(TVerlaufsZustand& z, const TDaten& daten, const QString& pfad,
                          qsizetype platz) {
     QByteArray bytes;
+    QByteArray gehalten = std::exchange(z.gespeichert, {});
     if (z.dateiGleich) {
         const QFileInfo info(pfad);
         QFile datei(pfad);
-        if (info.size() == z.dateiGroesse && info.lastModified() == z.dateiZeit &&
-            datei.open(QIODevice::ReadOnly)) {
-            bytes.reserve(std::max(platz, z.dateiGroesse));
+        const bool unveraendert =
+            info.size() == z.dateiGroesse && info.lastModified() == z.dateiZeit;
+        if (unveraendert && gehalten.size() == z.dateiGroesse) {
+            gehalten.reserve(std::max(platz, gehalten.size()));
+            return gehalten;
+        }
+        if (unveraendert && datei.open(QIODevice::ReadOnly)) {
+            bytes = Puffer(std::max(platz, z.dateiGroesse));
             bytes.resize(z.dateiGroesse);
             if (datei.read(bytes.data(), z.dateiGroesse) == z.dateiGroesse && datei.atEnd())
                 return bytes;
@@ -94,10 +130,8 @@ QByteArray AktuelleBytes(TVerlaufsZustand& z, const TDaten& daten, const QString
         z.dateiGleich = false;
         bytes.clear();
     }
-    bytes.reserve(platz);
-    QBuffer puffer(&bytes);
-    puffer.open(QIODevice::WriteOnly);
-    SchreibeDaten(daten, puffer);
+    bytes = Puffer(platz);
+    SchreibeIn(bytes, daten);
     return bytes;
 }
 
@@ -186,6 +220,7 @@ void TMainForm::verlaufNeu() {
     z.gruppenStand = daten.gruppen;
     z.laufGruppe = z.laufFeld = -1;
     z.dateiGleich = false;
+    z.gespeichert = {};
     zeigeVerlauf();
 }
 
@@ -210,7 +245,9 @@ QByteArray TMainForm::schliesseSchritt() {
         return {};
     z.offen = false;
     const QByteArray vorher = std::exchange(z.vorher, {});
-    QByteArray nachher = DatenAlsBytes(daten);
+    // Room for the new state at once: growing it step by step would copy it each time.
+    QByteArray nachher = Puffer(vorher.size() + vorher.size() / 16 + 4096);
+    SchreibeIn(nachher, daten);
     z.verlauf.nimmAuf(z.name, vorher, nachher);
     z.gruppenStand = daten.gruppen;
     zeigeVerlauf();
@@ -230,6 +267,8 @@ void TMainForm::endeSchritt(bool fehler) {
         }
     } else if (z.offen) {
         z.dateiGleich = z.dateiGleichVorSchritt;
+        if (z.dateiGleich)
+            z.gespeichert = std::move(z.vorher);
     }
     z.offen = false;
     z.vorher = {};
@@ -251,10 +290,12 @@ TDateiErgebnis TMainForm::schreibeArbeitsdatei(QByteArray bytes) {
                                                                    : geraet.errorString());
               });
     z.dateiGleich = ergebnis.ok();
+    z.gespeichert = {};
     if (z.dateiGleich) {
         const QFileInfo info(pfad);
         z.dateiGroesse = info.size();
         z.dateiZeit = info.lastModified();
+        z.gespeichert = std::move(bytes);
     }
     return ergebnis;
 }

@@ -387,6 +387,32 @@ private Q_SLOTS:
         QVERIFY(!m.unerwartet);
     }
 
+    // The state the history keeps from the last save is the one before the next step,
+    // also with a cancelled dialog between them.
+    void abgebrochenerDialogZwischenSchritten() {
+        TTestMelder m;
+        TMainForm f;
+        Verkaufen(f, 1, QDate(2024, 6, 15), 2);
+        const QByteArray nachVerkauf = DatenAlsBytes(f.daten);
+        f.PageControl1->setCurrentWidget(f.TabSheet3);
+        QVERIFY(f.ListView2->waehleNr(0));
+        m.spieleDialog(Skript<fenster::TRezeptForm>([](fenster::TRezeptForm& r) {
+            r.NameEd->setText(QStringLiteral("Verworfen"));
+            r.reject();
+        }));
+        Knopf(f.TabSheet3, QStringLiteral("Bearbeiten..."))->click();
+        QCOMPARE(DatenAlsBytes(f.daten), nachVerkauf);
+        Verkaufen(f, 1, QDate(2024, 6, 16), 3);
+        f.Rueckgaengig1->trigger();
+        QCOMPARE(DatenAlsBytes(f.daten), nachVerkauf);
+        QCOMPARE(Inhalt(ordner->arbeitsdatei()), nachVerkauf);
+        f.Rueckgaengig1->trigger();
+        f.Wiederherstellen1->trigger();
+        QCOMPARE(Inhalt(ordner->arbeitsdatei()), nachVerkauf);
+        QVERIFY(m.dialoge.isEmpty());
+        QVERIFY(!m.unerwartet);
+    }
+
     void fuenfzigSchritteZurueck() {
         TTestMelder m;
         TMainForm f;

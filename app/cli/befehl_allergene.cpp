@@ -3,7 +3,6 @@
 #include "app/cli/einsichtsoptionen.h"
 
 #include "core/daten.h"
-#include "exchange/csvexport.h"
 #include "lists/kennzeichnungslisten.h"
 
 namespace {
@@ -12,12 +11,9 @@ int allergene(const TArgumente& a) {
     a.hoechstens(1);
     const QString datei = a.position(0, QStringLiteral("DATEI"));
     const QString nr = RezeptNummerText(a);
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    const TRezept& r = daten.rezept(RezeptNummer(daten, nr));
-    SchreibeAusgabe(CsvBytes(AllergenDokumentation(daten, r)), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) {
+        return AllergenDokumentation(daten, daten.rezept(RezeptNummer(daten, nr)));
+    });
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "core/daten.h"
 #include "costing/aufschluesselung.h"
 #include "costing/zwischenrezeptwege.h"
-#include "exchange/csvexport.h"
 #include "lists/kostenpruefung.h"
 
 namespace {
@@ -14,28 +13,21 @@ int aufschluesselung(const TArgumente& a) {
     a.hoechstens(1);
     const QString datei = a.position(0, QStringLiteral("DATEI"));
     const QString nr = RezeptNummerText(a);
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    const uint32_t rezept = RezeptNummer(daten, nr);
     // Resolved: the bought ingredients through every sub-recipe instead of the lines.
-    SchreibeAusgabe(CsvBytes(a.schalter(QStringLiteral("aufgeloest"))
-                                 ? AufgeloesteListe(daten, rezept)
-                                 : AufschluesselungsListe(daten, daten.rezept(rezept))),
-                    aus);
-    return 0;
+    const bool aufgeloest = a.schalter(QStringLiteral("aufgeloest"));
+    return GibListeAus(a, datei, [&](TDaten& daten) {
+        const uint32_t rezept = RezeptNummer(daten, nr);
+        return aufgeloest ? AufgeloesteListe(daten, rezept)
+                          : AufschluesselungsListe(daten, daten.rezept(rezept));
+    });
 }
 
 int pruefung(const TArgumente& a) {
     a.hoechstens(1);
     const QString datei = a.position(0, QStringLiteral("DATEI"));
     const int filter = FilterWahl(a);
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
     // Rows are findings, not failures: the command succeeds with them.
-    SchreibeAusgabe(CsvBytes(Kostenpruefung(daten, filter)), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) { return Kostenpruefung(daten, filter); });
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "app/cli/einsichtsoptionen.h"
 
 #include "core/daten.h"
-#include "exchange/csvexport.h"
 #include "lists/kennzeichnungslisten.h"
 
 namespace {
@@ -12,11 +11,7 @@ int kennzeichnung(const TArgumente& a) {
     a.hoechstens(1);
     const QString datei = a.position(0, QStringLiteral("DATEI"));
     const int filter = FilterWahl(a);
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    SchreibeAusgabe(CsvBytes(Allergenkarte(daten, filter)), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) { return Allergenkarte(daten, filter); });
 }
 
 } // namespace

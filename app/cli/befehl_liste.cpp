@@ -3,7 +3,6 @@
 
 #include "core/daten.h"
 #include "core/uhr.h"
-#include "exchange/csvexport.h"
 #include "lists/listen.h"
 #include "lists/sortierung.h"
 
@@ -48,12 +47,7 @@ int liste(const TArgumente& a) {
     const QString art = a.position(0, QStringLiteral("zutaten|rezepte|verkaeufe"));
     const QString datei = a.position(1, QStringLiteral("DATEI"));
     const TListenWahl w = ListenWahl(a, ListenArt(art));
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-
-    TDaten daten;
-    LadeDatei(daten, datei);
-    SchreibeAusgabe(CsvBytes(Liste(daten, w)), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) { return Liste(daten, w); });
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include "core/daten.h"
 #include "core/fehler.h"
-#include "exchange/csvexport.h"
 #include "lists/preisaenderungsliste.h"
 
 #include <QRegularExpression>
@@ -53,14 +52,11 @@ int preisaenderung(const TArgumente& a) {
     p.prozent = *prozent;
     const int filter = FilterWahl(a);
     const bool alle = a.schalter(QStringLiteral("alle"));
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-
-    TDaten daten;
-    LadeDatei(daten, datei);
-    if (p.auswahl == TPreisAuswahl::zutat)
-        p.zutat = ZutatNummer(daten, zutatText);
-    SchreibeAusgabe(CsvBytes(Preisaenderungsliste(daten, p, filter, alle)), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) {
+        if (p.auswahl == TPreisAuswahl::zutat)
+            p.zutat = ZutatNummer(daten, zutatText);
+        return Preisaenderungsliste(daten, p, filter, alle);
+    });
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "core/daten.h"
 #include "core/fehler.h"
 #include "core/uhr.h"
-#include "exchange/csvexport.h"
 #include "lists/preisentwicklung.h"
 
 namespace {
@@ -14,11 +13,9 @@ int preisverlauf(const TArgumente& a) {
     a.hoechstens(1);
     const QString datei = a.position(0, QStringLiteral("DATEI"));
     const QString zutat = ZutatNummerText(a);
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    SchreibeAusgabe(CsvBytes(Preisverlaufsliste(daten, ZutatNummer(daten, zutat))), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) {
+        return Preisverlaufsliste(daten, ZutatNummer(daten, zutat));
+    });
 }
 
 int preisaenderungen(const TArgumente& a) {
@@ -30,11 +27,7 @@ int preisaenderungen(const TArgumente& a) {
     if (w.von > w.bis)
         throw TNutzungsFehler(QStringLiteral("--von liegt nach --bis"));
     w.schwelle = ZahlWahl(a, QStringLiteral("schwelle"), 0, 1000000).value_or(5);
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    SchreibeAusgabe(CsvBytes(Preisentwicklungsliste(daten, w)), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) { return Preisentwicklungsliste(daten, w); });
 }
 
 } // namespace

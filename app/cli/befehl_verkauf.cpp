@@ -3,7 +3,6 @@
 
 #include "core/daten.h"
 #include "core/fehler.h"
-#include "exchange/csvexport.h"
 #include "lists/verkauf.h"
 
 #include <limits>
@@ -40,11 +39,7 @@ int verkaufsliste(const TArgumente& a) {
     a.hoechstens(1);
     const QString datei = a.position(0, QStringLiteral("DATEI"));
     const qint64 nr = nummer(a, QStringLiteral("rezept"));
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    SchreibeAusgabe(CsvBytes(Verkaufsliste(rezept(daten, nr))), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) { return Verkaufsliste(rezept(daten, nr)); });
 }
 
 int verkaufLoeschen(const TArgumente& a) {

@@ -4,7 +4,6 @@
 
 #include "core/daten.h"
 #include "costing/zielpreis.h"
-#include "exchange/csvexport.h"
 
 namespace {
 
@@ -14,12 +13,10 @@ int zielpreis(const TArgumente& a) {
     const QString nr = RezeptNummerText(a);
     const auto vkbrutto = ZahlWahl(a, QStringLiteral("vkbrutto"));
     const auto db = ZahlWahl(a, QStringLiteral("db"));
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    const TRezept& r = daten.rezept(RezeptNummer(daten, nr));
-    SchreibeAusgabe(CsvBytes(ZielpreisListe(Zielpreis(daten, r, vkbrutto, db))), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) {
+        const TRezept& r = daten.rezept(RezeptNummer(daten, nr));
+        return ZielpreisListe(Zielpreis(daten, r, vkbrutto, db));
+    });
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "core/fehler.h"
 #include "costing/zwischenrezepte.h"
 #include "costing/zwischenrezeptwege.h"
-#include "exchange/csvexport.h"
 
 namespace {
 
@@ -18,21 +17,15 @@ int verwendung(const TArgumente& a) {
     if (mitZutat == mitRezept)
         throw TNutzungsFehler(QStringLiteral("genau eins von --zutat und --rezept angeben"));
     const QString nr = mitZutat ? ZutatNummerText(a) : RezeptNummerText(a);
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    uint32_t zutat = 0;
-    if (mitZutat) {
-        zutat = ZutatNummer(daten, nr);
-    } else {
+    return GibListeAus(a, datei, [&](TDaten& daten) {
+        if (mitZutat)
+            return VerwendungsListe(daten, ZutatNummer(daten, nr));
         const uint32_t rezept = RezeptNummer(daten, nr);
-        const auto z = ZutatVonRezept(daten, rezept);
-        if (!z)
+        const auto zutat = ZutatVonRezept(daten, rezept);
+        if (!zutat)
             throw TFehler(QStringLiteral("Rezept Nr. %1 ist kein Zwischenrezept").arg(rezept));
-        zutat = *z;
-    }
-    SchreibeAusgabe(CsvBytes(VerwendungsListe(daten, zutat)), aus);
-    return 0;
+        return VerwendungsListe(daten, *zutat);
+    });
 }
 
 int produktion(const TArgumente& a) {
@@ -40,11 +33,9 @@ int produktion(const TArgumente& a) {
     const QString datei = a.position(0, QStringLiteral("DATEI"));
     const QString nr = RezeptNummerText(a);
     const double menge = ProduktionsMenge(a);
-    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
-    TDaten daten;
-    LadeDatei(daten, datei);
-    SchreibeAusgabe(CsvBytes(ProduktionsListe(daten, RezeptNummer(daten, nr), menge)), aus);
-    return 0;
+    return GibListeAus(a, datei, [&](TDaten& daten) {
+        return ProduktionsListe(daten, RezeptNummer(daten, nr), menge);
+    });
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "core/datei.h"
 #include "core/fehler.h"
+#include "core/liste.h"
+#include "exchange/csvexport.h"
 
 #include <cstdio>
 
@@ -47,6 +49,15 @@ void SchreibeAusgabe(const QByteArray& bytes, const QString& pfad) {
     });
     if (!e.ok())
         throw TFehler(e.meldung);
+}
+
+int GibListeAus(const TArgumente& a, const QString& datei,
+                const std::function<TListe(TDaten&)>& liste) {
+    const QString aus = a.wert(QStringLiteral("aus")).value_or(QString());
+    TDaten daten;
+    LadeDatei(daten, datei);
+    SchreibeAusgabe(CsvBytes(liste(daten)), aus);
+    return 0;
 }
 
 void DruckeText(const QString& text) {

@@ -6,9 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class TDaten;
+class TListe;
 
 // One command of ormisto-cli. Commands register themselves with ORMISTO_BEFEHL in
 // their own source file.
@@ -40,5 +42,9 @@ void LadeDatei(TDaten& daten, const QString& pfad);
 void SpeichereDatei(const TDaten& daten, const QString& pfad);
 // Writes bytes to a file (atomically) or, for an empty path, to standard output.
 void SchreibeAusgabe(const QByteArray& bytes, const QString& pfad);
+// The end of a listing command, its options read: the list made from the data file as
+// CSV, to the file of --aus or to standard output. Returns 0.
+int GibListeAus(const TArgumente& a, const QString& datei,
+                const std::function<TListe(TDaten&)>& liste);
 // Text on standard output, encoded as UTF-8.
 void DruckeText(const QString& text);

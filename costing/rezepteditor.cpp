@@ -35,7 +35,43 @@ void leereErgebnisse(TRezeptForm& form) {
     form.preise.tatsNetto = null;
 }
 
-void setzeAusForm(TDaten& daten, uint32_t nr, const TRezeptForm& form) {
+// Lines converted from the rows, with the amounts as entered.
+struct TZeilen {
+    std::vector<TRezeptZutat> zeilen;
+    std::vector<std::optional<TEingabe>> eingaben;
+};
+
+TZeilen zeilenAus(const TDaten& daten, const TListe& zeilen) {
+    TZeilen z;
+    z.zeilen = ZeilenAusListe(daten, zeilen, &z.eingaben);
+    return z;
+}
+
+void setzeZeilen(TDaten& daten, uint32_t nr, const TZeilen& z) {
+    TRezept& r = daten.rezept(nr);
+    r.zutaten->Clear();
+    if (!z.zeilen.empty())
+        std::memcpy(r.zutaten->AddMany(uint32_t(z.zeilen.size())), z.zeilen.data(),
+                    z.zeilen.size() * sizeof(TRezeptZutat));
+    const bool mitEingaben =
+        std::any_of(z.eingaben.begin(), z.eingaben.end(), [](const auto& e) { return bool(e); });
+    if (mitEingaben || daten.erweiterung.finde(TEinheitenDaten::art().tag))
+        daten.erweiterung.abschnitt<TEinheitenDaten>().setzeEingaben(nr, z.eingaben);
+}
+
+// Why the dialog's content cannot be stored as recipe nr (nothing: a new recipe). Empty
+// when it can.
+QString formFehler(const TDaten& daten, std::optional<uint32_t> nr, const TRezeptForm& form) {
+    if (form.zutatenrezeptur && form.einheit.trimmed().isEmpty())
+        return QStringLiteral("Ein Zwischenrezept braucht eine Einheit.");
+    if (!nr)
+        return {};
+    if (!form.zutatenrezeptur)
+        return ZwischenrezeptBenutztText(daten, *nr, false);
+    return ZwischenrezeptEinheitFehler(daten, *nr, form.einheit.trimmed()).value_or(QString());
+}
+
+void setzeAusForm(TDaten& daten, uint32_t nr, const TRezeptForm& form, const TZeilen& zeilen) {
     TRezept& r = daten.rezept(nr);
     CopyText(r.name, form.name);
     CopyText(r.bilddatei, BilddateiPfad(form.bilddatei));
@@ -48,21 +84,8 @@ void setzeAusForm(TDaten& daten, uint32_t nr, const TRezeptForm& form) {
         r.zutaten = daten.NeueZeilen();
     if (!r.verkaeufe)
         r.verkaeufe = daten.NeueVerkaeufe();
-    ZeilenInRezept(daten, nr, form.zutaten);
-}
-
-// Throws before a recipe changes when a row's unit does not convert.
-void pruefeZeilen(const TDaten& daten, const TListe& zeilen) {
-    for (qsizetype i = 0; i < zeilen.anzahlZeilen(); ++i) {
-        const auto nr = LiesGanzzahl(zeilen.zelle(i, TRezeptForm::spalteNr));
-        const QString einheit = zeilen.zelle(i, TRezeptForm::spalteEinheit);
-        if (!nr || *nr < 0 || uint32_t(*nr) >= daten.anzahlZutaten() || einheit.isEmpty() ||
-            einheit == TextView(daten.zutat(uint32_t(*nr)).einheit))
-            continue;
-        const TInZutateinheit m = InZutateinheit(daten, uint32_t(*nr), 1, einheit);
-        if (!m.menge)
-            throw TFehler(OhnePunkt(m.fehler));
-    }
+    setzeZeilen(daten, nr, zeilen);
+    SetzeZwischenrezept(daten, nr, form.zutatenrezeptur, form.einheit.trimmed());
 }
 
 } // namespace
@@ -149,17 +172,7 @@ std::vector<TRezeptZutat> ZeilenAusListe(const TDaten& daten, const TListe& zeil
 }
 
 void ZeilenInRezept(TDaten& daten, uint32_t nr, const TListe& zeilen) {
-    std::vector<std::optional<TEingabe>> eingaben;
-    const std::vector<TRezeptZutat> neu = ZeilenAusListe(daten, zeilen, &eingaben);
-    TRezept& r = daten.rezept(nr);
-    r.zutaten->Clear();
-    if (!neu.empty())
-        std::memcpy(r.zutaten->AddMany(uint32_t(neu.size())), neu.data(),
-                    neu.size() * sizeof(TRezeptZutat));
-    const bool mitEingaben =
-        std::any_of(eingaben.begin(), eingaben.end(), [](const auto& e) { return bool(e); });
-    if (mitEingaben || daten.erweiterung.finde(TEinheitenDaten::art().tag))
-        daten.erweiterung.abschnitt<TEinheitenDaten>().setzeEingaben(nr, eingaben);
+    setzeZeilen(daten, nr, zeilenAus(daten, zeilen));
 }
 
 std::optional<uint32_t> RezeptNr(const TDaten& daten, const TRezept& rezept) {
@@ -173,43 +186,33 @@ std::optional<uint32_t> RezeptNr(const TDaten& daten, const TRezept& rezept) {
 }
 
 QString RezeptFormFehler(const TDaten& daten, const TRezeptForm& form) {
-    if (form.zutatenrezeptur && form.einheit.trimmed().isEmpty())
-        return QStringLiteral("Ein Zwischenrezept braucht eine Einheit.");
-    if (form.rezeptNr < 0 || uint32_t(form.rezeptNr) >= daten.anzahlRezepte())
-        return {};
-    if (!form.zutatenrezeptur)
-        return ZwischenrezeptBenutztText(daten, uint32_t(form.rezeptNr), false);
-    return ZwischenrezeptEinheitFehler(daten, uint32_t(form.rezeptNr), form.einheit.trimmed())
-        .value_or(QString());
+    const bool gespeichert = form.rezeptNr >= 0 && uint32_t(form.rezeptNr) < daten.anzahlRezepte();
+    return formFehler(daten, gespeichert ? std::optional(uint32_t(form.rezeptNr)) : std::nullopt,
+                      form);
 }
 
 TRezept& RezeptAnhaengen(TDaten& daten, const TRezeptForm& form) {
-    pruefeZeilen(daten, form.zutaten);
+    // Every refusal before anything changes.
+    if (const QString fehler = formFehler(daten, std::nullopt, form); !fehler.isEmpty())
+        throw TFehler(OhnePunkt(fehler));
+    const TZeilen zeilen = zeilenAus(daten, form.zutaten);
     daten.NeuesRezept();
     const uint32_t nr = daten.anzahlRezepte() - 1;
-    setzeAusForm(daten, nr, form);
-    SetzeZwischenrezept(daten, nr, form.zutatenrezeptur, form.einheit.trimmed());
+    setzeAusForm(daten, nr, form, zeilen);
     return daten.rezept(nr);
 }
 
 bool RezeptErsetzen(TDaten& daten, int nr, const TRezeptForm& form) {
     if (nr < 0 || uint32_t(nr) >= daten.anzahlRezepte())
         return false;
-    if (!form.zutatenrezeptur)
-        if (const QString text = ZwischenrezeptBenutztText(daten, uint32_t(nr), false);
-            !text.isEmpty())
-            throw TFehler(text);
-    if (form.zutatenrezeptur)
-        if (const auto grund =
-                ZwischenrezeptEinheitFehler(daten, uint32_t(nr), form.einheit.trimmed()))
-            throw TFehler(OhnePunkt(*grund));
-    pruefeZeilen(daten, form.zutaten);
+    if (const QString fehler = formFehler(daten, uint32_t(nr), form); !fehler.isEmpty())
+        throw TFehler(OhnePunkt(fehler));
+    const TZeilen zeilen = zeilenAus(daten, form.zutaten);
     TRezept& r = daten.rezept(uint32_t(nr));
     FreeText(r.name);
     FreeText(r.bilddatei);
     FreeText(r.beschreibung);
-    setzeAusForm(daten, uint32_t(nr), form);
-    SetzeZwischenrezept(daten, uint32_t(nr), form.zutatenrezeptur, form.einheit.trimmed());
+    setzeAusForm(daten, uint32_t(nr), form, zeilen);
     return true;
 }
 

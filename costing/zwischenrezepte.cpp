@@ -396,7 +396,7 @@ void SetzeZwischenrezept(TDaten& d, uint32_t rezept, bool an, const QString& ein
         return;
     if (const QString text = ZwischenrezeptBenutztText(d, rezept, false); !text.isEmpty()) {
         r.zutatenrezeptur = true;
-        throw TFehler(text);
+        throw TFehler(OhnePunkt(text));
     }
     const uint32_t zutat = alt->zutat;
     d.erweiterung.abschnitt<TZwischenrezepte>().entferne(rezept);

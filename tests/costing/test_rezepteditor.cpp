@@ -93,6 +93,7 @@ private Q_SLOTS:
         f.gruppe = 21;
         f.beschreibung = QStringLiteral("a\r\nb");
         f.zutatenrezeptur = true;
+        f.einheit = QStringLiteral("kg");
         f.zutaten.zeilen = {{QStringLiteral("egal"),
                              t("0,333333333333333"),
                              {},

@@ -78,6 +78,13 @@ private Q_SLOTS:
         QCOMPARE(DatenAlsBytes(b.d), vorher);
         form.einheit = QStringLiteral("g");
         QVERIFY(RezeptFormFehler(b.d, form).isEmpty());
+
+        // A new sub-recipe without a unit is refused before anything is stored.
+        FuelleNeuesRezept(form, b.d);
+        form.name = QStringLiteral("Creme");
+        form.zutatenrezeptur = true;
+        QVERIFY_THROWS_EXCEPTION(TFehler, RezeptAnhaengen(b.d, form));
+        QCOMPARE(DatenAlsBytes(b.d), vorher);
     }
 
     // A hand-written text may give the sub-recipe's ingredient any unit or none: the
